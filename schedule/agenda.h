@@ -1,0 +1,26 @@
+// What the board shows: three lines for today, three for tomorrow, and the
+// matches that did not fit.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kAgendaLines = 3;
+constexpr int kAgendaLineSize = 100;
+constexpr int kOverflowTextSize = 65536;
+
+// Fifteen full-width spaces (CP932 81 40): a line no message fills.
+extern const char kBlankAgendaLine[];
+
+struct Agenda {
+    char todayLines[kAgendaLines][kAgendaLineSize];
+    char tomorrowLines[kAgendaLines][kAgendaLineSize];
+    uint8_t todayMarks[kAgendaLines];
+    uint8_t tomorrowMarks[kAgendaLines];
+    int32_t overflow;
+    char overflowText[kOverflowTextSize];
+};
+
+extern Agenda agenda;
+
+// Rebuilds agenda from messageTable, today and tomorrow.
+void selectAgenda();

@@ -1,0 +1,14 @@
+// Reading and writing notavex.ini.
+#pragma once
+
+// The window that owns the error boxes (an HWND on Windows).
+using OwnerWindow = void*;
+
+// Computes the calendar, then reads notavex.ini into the store; creates the
+// file from the store when it does not exist. 0 when read or created, -1 when
+// an existing file could not be read (the store is left as it was).
+int loadSettings(OwnerWindow owner);
+
+// Writes the whole store to notavex.ini, replacing it atomically. 0 on
+// success, -1 when the old file was left in place.
+int saveSettings(OwnerWindow owner);

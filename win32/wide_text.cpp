@@ -1,0 +1,60 @@
+#include "win32/wide_text.h"
+
+namespace {
+// The overflow box is the longest text the program shows: 64 KiB of CP932
+// is at most 64 Ki UTF-16 units.
+constexpr int kBoxTextChars = 65536;
+constexpr int kBoxCaptionChars = 256;
+wchar_t boxText[kBoxTextChars];
+wchar_t boxCaption[kBoxCaptionChars];
+}  // namespace
+
+int toWideN(const char* text, int length, wchar_t* out, int outChars)
+{
+    if (outChars <= 0) return 0;
+    int n = 0;
+    if (length > 0) {
+        n = MultiByteToWideChar(kProgramCodePage, 0, text, length, out, outChars - 1);
+        if (n == 0) {
+            // Too long for out: convert a shorter prefix that still fits.
+            int needed = MultiByteToWideChar(kProgramCodePage, 0, text, length, nullptr, 0);
+            if (needed > outChars - 1) {
+                int cut = length;
+                while (cut > 0 && MultiByteToWideChar(kProgramCodePage, 0, text, cut, nullptr, 0) > outChars - 1)
+                    cut = cut * 3 / 4;
+                n = cut > 0 ? MultiByteToWideChar(kProgramCodePage, 0, text, cut, out, outChars - 1) : 0;
+            }
+        }
+    }
+    out[n] = L'\0';
+    return n;
+}
+
+int toWide(const char* text, wchar_t* out, int outChars)
+{
+    return toWideN(text, lstrlenA(text), out, outChars);
+}
+
+int fromWide(const wchar_t* text, char* out, int outBytes)
+{
+    if (outBytes <= 0) return 0;
+    int length = lstrlenW(text);
+    int n = 0;
+    // Drop characters from the end until the bytes fit, so that no
+    // double-byte character is split.
+    while (length > 0) {
+        n = WideCharToMultiByte(kProgramCodePage, 0, text, length, out, outBytes - 1, nullptr, nullptr);
+        if (n > 0) break;
+        --length;
+    }
+    if (length == 0) n = 0;
+    out[n] = '\0';
+    return n;
+}
+
+int messageBox932(HWND owner, const char* text, const char* caption, UINT type)
+{
+    toWide(text, boxText, kBoxTextChars);
+    toWide(caption, boxCaption, kBoxCaptionChars);
+    return MessageBoxW(owner, boxText, boxCaption, type);
+}
