@@ -1,0 +1,66 @@
+// The text of notavex.ini, as pure functions over byte buffers: composing it
+// from the store and applying it to the store. No files, no platform calls;
+// loadSettings and saveSettings (settings_file.h) wrap these, and anything
+// else that reads a settings file (a command-line view, tests, the fuzzer)
+// goes through the very same code.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Files up to this size are read; larger ones are refused. The largest text
+// the writer can make from a store within its limits (100 messages of 127
+// bytes with 100 dates each, every value at its longest) is
+// kLargestComposedText bytes, well below it.
+constexpr int kSettingsFileMaxBytes = 256 * 1024;
+// The file's bytes and a terminating NUL.
+constexpr int kSettingsTextSize = kSettingsFileMaxBytes + 1;
+constexpr int kLargestComposedText = 194714;
+static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
+
+// A numeric value is converted from at most this many bytes.
+constexpr int kValueBufferSize = 100;
+
+// The board's visible rectangle, measured from (winX, winY).
+constexpr int32_t kBoardWidth = 256;
+constexpr int32_t kBoardHeight = 106;
+
+// What the position adjustments need to know of the screens.
+struct ScreenGeometry {
+    int32_t width;   // primary screen, pixels
+    int32_t height;
+    // True when the rectangle [left, right) x [top, bottom) lies wholly within
+    // the full area of one monitor. Null: the primary screen is the only one.
+    bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
+};
+
+// Writes the whole file text for the current store into out. Returns its
+// length in bytes (no NUL is added), or -1 when it does not fit in capacity
+// (a store within its limits always fits in kLargestComposedText).
+int composeSettingsText(char* out, int capacity);
+
+// Applies a file's text to the store: looks up every key, converts and stores
+// the values, then adjusts the board settings and counts. The text ends at its
+// first NUL or at its size. Keys the text lacks leave the store's values.
+// Linear in the size of the text.
+void applySettingsText(std::string_view text, const ScreenGeometry& screen);
+
+// The same result as applySettingsText, found by searching the text with
+// findKey for each key in turn: quadratic, kept as the plain reference that
+// the indexed reader is checked against.
+void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen);
+
+// Searches text for key from position at (in and out). A key counts only at
+// the start of a line (the first byte of the text, or the byte after a CR or
+// LF), compared without regard to the case of ASCII letters; the first such
+// line wins. When found, at moves to the byte after the key, the value's
+// first byte.
+bool findKey(std::string_view key, std::string_view text, int& at);
+
+// The value that starts at at: up to the first CR, LF or NUL, or the end.
+std::string_view valueAt(std::string_view text, int at);
+
+// A numeric value: leading blanks, an optional sign, decimal digits, in
+// 32-bit arithmetic that wraps around; anything else ends it; no digits
+// give 0. Only the first kValueBufferSize - 1 bytes take part.
+int32_t convertNumber(std::string_view value);
