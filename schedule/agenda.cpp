@@ -1,0 +1,174 @@
+#include "schedule/agenda.h"
+
+#include "schedule/calendar.h"
+#include "schedule/cp932.h"
+#include "schedule/store.h"
+
+#include <cstring>
+#include <string_view>
+
+Agenda agenda;
+
+const char kBlankAgendaLine[] = "　　　　　　　　　　　　　　　";
+
+namespace {
+
+// An overflow entry reads "[n件目の今日の予定]" CR LF, a full-width space,
+// the text, CR LF (明日 for tomorrow). These are the parts after n.
+constexpr char kTodayEntryHead[] = "件目の今日の予定]\r\n　";
+constexpr char kTomorrowEntryHead[] = "件目の明日の予定]\r\n　";
+constexpr char kEntryTail[] = "\r\n";
+
+// Entries are formatted in a local buffer first. The longest entry, a
+// ten-digit count and a 127-byte text, stays well below it.
+constexpr int kEntryBufferSize = 256;
+constexpr int kLongestEntry = 1 + 10 + int(sizeof(kTomorrowEntryHead)) - 1
+                              + (kMessageTextSize - 1) + int(sizeof(kEntryTail)) - 1;
+static_assert(kLongestEntry < kEntryBufferSize);
+
+// overflowText never holds 65,535 bytes or more: an entry is appended only
+// while the text stays below that.
+constexpr int kOverflowTextBound = kOverflowTextSize - 1;
+
+// One day of the agenda while it is being selected.
+struct DaySelection {
+    char (*lines)[kAgendaLineSize];
+    uint8_t* marks;
+    const char* entryHead;
+    int entryHeadLength;
+    int32_t count;  // matches recorded so far
+};
+
+int overflowLength;  // bytes in agenda.overflowText, without the NUL
+
+int decimalDigits(int32_t value)
+{
+    int digits = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+// The message's text as the store holds it: up to its NUL, never more than
+// 127 bytes, and never ending in half a character.
+std::string_view messageText(const MessageEntry& entry)
+{
+    const size_t length = strnlen(entry.text, kMessageTextSize);
+    const std::string_view text(entry.text, length);
+    if (length < kMessageTextSize) return text;  // the usual case: a NUL within the buffer
+    return text.substr(0, static_cast<size_t>(cp932FitLength(text, kMessageTextSize - 1)));
+}
+
+void appendOverflowEntry(const DaySelection& day, std::string_view text)
+{
+    const int digits = decimalDigits(day.count);
+    const int textLength = static_cast<int>(text.size());
+    const int tailLength = int(sizeof(kEntryTail)) - 1;
+    const int entryLength = 1 + digits + day.entryHeadLength + textLength + tailLength;
+    // Dropped entries are not formatted at all: once the text is full, the
+    // remaining matches cost only this test.
+    if (overflowLength + entryLength >= kOverflowTextBound) return;
+
+    char entry[kEntryBufferSize];
+    int at = 0;
+    entry[at++] = '[';
+    int32_t value = day.count;
+    for (int i = digits - 1; i >= 0; --i) {
+        entry[at + i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    at += digits;
+    std::memcpy(entry + at, day.entryHead, static_cast<size_t>(day.entryHeadLength));
+    at += day.entryHeadLength;
+    std::memcpy(entry + at, text.data(), static_cast<size_t>(textLength));
+    at += textLength;
+    std::memcpy(entry + at, kEntryTail, static_cast<size_t>(tailLength));
+    at += tailLength;
+
+    std::memcpy(agenda.overflowText + overflowLength, entry, static_cast<size_t>(at));
+    overflowLength += at;
+    agenda.overflowText[overflowLength] = '\0';
+}
+
+// Records one match of a message for a day: one of the day's three lines
+// while there is room, an overflow entry after that.
+void recordMatch(DaySelection& day, const MessageEntry& entry, bool marked)
+{
+    ++day.count;
+    if (day.count <= kAgendaLines) {
+        // A line holds at most 99 bytes of the text, cut back to a whole
+        // character; only a hand-edited file brings a text that long.
+        const std::string_view text = messageText(entry);
+        char* line = day.lines[day.count - 1];
+        if (text.size() < kAgendaLineSize) {
+            std::memcpy(line, text.data(), text.size());
+            line[text.size()] = '\0';
+        } else {
+            cp932CopyFit(line, kAgendaLineSize, text);
+        }
+        if (marked) day.marks[day.count - 1] = 1;
+        return;
+    }
+    agenda.overflow = 1;
+    appendOverflowEntry(day, messageText(entry));
+}
+
+int32_t clampCount(int32_t count, int32_t limit)
+{
+    return count < 0 ? 0 : (count > limit ? limit : count);
+}
+
+}  // namespace
+
+void selectAgenda()
+{
+    for (int i = 0; i < kAgendaLines; ++i) {
+        std::memcpy(agenda.todayLines[i], kBlankAgendaLine, sizeof(kBlankAgendaLine));
+        std::memcpy(agenda.tomorrowLines[i], kBlankAgendaLine, sizeof(kBlankAgendaLine));
+        agenda.todayMarks[i] = 0;
+        agenda.tomorrowMarks[i] = 0;
+    }
+    agenda.overflowText[0] = '\0';
+    agenda.overflow = 0;
+    overflowLength = 0;
+
+    DaySelection todaySelection{agenda.todayLines, agenda.todayMarks, kTodayEntryHead,
+                                int(sizeof(kTodayEntryHead)) - 1, 0};
+    DaySelection tomorrowSelection{agenda.tomorrowLines, agenda.tomorrowMarks, kTomorrowEntryHead,
+                                   int(sizeof(kTomorrowEntryHead)) - 1, 0};
+
+    // The counts are kept within the table by whoever fills it; clamping
+    // them here only keeps a damaged store from being read past its end.
+    const int32_t messageCount = clampCount(messageTable.MessageNum, kMaxMessages);
+
+    // First pass: week rules. An nth-weekday rule is a specific day and
+    // marks its line; an every-week rule does not.
+    for (int32_t m = 0; m < messageCount; ++m) {
+        const MessageEntry& entry = messageTable.entries[m];
+        const int32_t dateCount = clampCount(entry.dateNum, kMaxDatesPerMessage);
+        for (int32_t k = 0; k < dateCount; ++k) {
+            const DateCode code = entry.dates[k];
+            if (isCalendarDateCode(code)) continue;
+            if (code == today.weekRuleCode || code == today.weekday)
+                recordMatch(todaySelection, entry, code == today.weekRuleCode);
+            if (code == tomorrow.weekRuleCode || code == tomorrow.weekday)
+                recordMatch(tomorrowSelection, entry, code == tomorrow.weekRuleCode);
+        }
+    }
+
+    // Second pass: calendar dates, always marked.
+    for (int32_t m = 0; m < messageCount; ++m) {
+        const MessageEntry& entry = messageTable.entries[m];
+        const int32_t dateCount = clampCount(entry.dateNum, kMaxDatesPerMessage);
+        for (int32_t k = 0; k < dateCount; ++k) {
+            const DateCode code = entry.dates[k];
+            if (!isCalendarDateCode(code)) continue;
+            const int32_t month = code / 100;
+            const int32_t day = code % 100;
+            if (month == today.month && day == today.day) recordMatch(todaySelection, entry, true);
+            if (month == tomorrow.month && day == tomorrow.day) recordMatch(tomorrowSelection, entry, true);
+        }
+    }
+}

@@ -1,0 +1,93 @@
+#include "schedule/store.h"
+
+#include "schedule/cp932.h"
+
+#include <cstring>
+
+BoardSettings boardSettings;
+MessageTable messageTable;
+
+int32_t kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+const char* const kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+
+void resetStore()
+{
+    boardSettings.winX = 0;
+    boardSettings.winY = 0;
+    boardSettings.topmost = 0;
+    boardSettings.autoend = 0;
+    boardSettings.endsec = 10;
+    messageTable.MessageNum = 0;
+    for (MessageEntry& entry : messageTable.entries) {
+        entry.text[0] = '\0';
+        entry.dateNum = 0;
+        for (DateCode& code : entry.dates) code = kEmptyDateCode;
+    }
+}
+
+int32_t daysInMonth(int month)
+{
+    // Only months 1..12 are ever asked for; anything else has no days.
+    if (month < 1 || month > 12) return 0;
+    return kDaysInMonth[month - 1];
+}
+
+namespace {
+
+// A label under construction. The longest label of any 32-bit code is 14
+// bytes ("21474836月47日"), so 32 bytes never run short.
+struct LabelBuilder {
+    char bytes[32];
+    int length;
+
+    void append(const char* text)
+    {
+        const size_t n = std::strlen(text);
+        std::memcpy(bytes + length, text, n);
+        length += static_cast<int>(n);
+    }
+    // Plain ASCII decimal, no leading zeros; value is never negative here.
+    void appendNumber(int32_t value)
+    {
+        char digits[12];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (count > 0) bytes[length++] = digits[--count];
+    }
+};
+
+}  // namespace
+
+void formatDateCodeLabel(DateCode code, char* buf, int size)
+{
+    LabelBuilder label{};
+    if (isCalendarDateCode(code)) {
+        // 314 reads 3月14日, 1201 reads 12月1日; values a damaged file may
+        // hold read the same way (1301 reads 13月1日, 200 reads 2月0日).
+        label.appendNumber(code / 100);
+        label.append("月");
+        label.appendNumber(code % 100);
+        label.append("日");
+    } else {
+        // Every week: 0..6, and every negative value (−1, the empty slot,
+        // reads 全曜日). Ordinals: 7..99 read 第1 … 第14. The value 100 is
+        // neither a week rule nor a calendar date and only a hand-edited
+        // file holds it; it reads on in the same arithmetic as the week
+        // rules below it, 100 = 14 × 7 + 2, so 第14火曜日, which keeps the
+        // label a plain continuation of 第14月曜日 (99) and does not invent
+        // a third kind of date.
+        if (code < 7) {
+            label.append("全");
+        } else {
+            label.append("第");
+            label.appendNumber(code / 7);
+        }
+        const int32_t weekday = code % 7;  // negative for negative codes
+        if (weekday >= 0 && weekday <= 6) label.append(kWeekdayNames[weekday]);
+        label.append("曜日");
+    }
+    cp932CopyFit(buf, size, std::string_view(label.bytes, static_cast<size_t>(label.length)));
+}
