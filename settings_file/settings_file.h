@@ -12,3 +12,9 @@ int loadSettings(OwnerWindow owner);
 // Writes the whole store to notavex.ini, replacing it atomically. 0 on
 // success, -1 when the old file was left in place.
 int saveSettings(OwnerWindow owner);
+
+// Set while notavex.ini exists but the last load could not read it: the next
+// save first keeps a copy of it in notavex.ini.bak, and does not replace it
+// when that copy fails. A load that reads the file, or finds none, clears it,
+// and so does a save that replaced the file.
+extern bool settingsFileNotLoaded;

@@ -1,0 +1,56 @@
+// Everything loadSettings and saveSettings need from the system, as one
+// table of functions: the native build fills it with POSIX calls, Windows
+// with Win32 ones, and tests swap in a fake that fails on demand.
+#pragma once
+
+#include "settings_file/settings_file.h"
+
+#include <cstdint>
+
+enum class FileReadResult {
+    ok,
+    notFound,    // no such file: the only case in which it may be created
+    openFailed,  // it exists but cannot be opened (locked, no permission)
+    readFailed,  // a read failed or came back short
+    tooLarge,    // more than the caller's maximum; nothing read
+};
+
+struct LocalDate {
+    int year;
+    int month;    // 1..12
+    int day;      // 1..31
+    int weekday;  // 0 = Sunday
+};
+
+struct ScreenSize {
+    int32_t width;
+    int32_t height;
+};
+
+struct SettingsPlatform {
+    // Opens path for reading only, sharing reads with other programs, and
+    // reads all of it into buffer (room for maxBytes). On ok, *length holds
+    // the number of bytes read.
+    FileReadResult (*readFile)(const char* path, char* buffer, int maxBytes, int* length);
+    // Creates or truncates path, writes all length bytes, flushes them to the
+    // disk and closes it: 0, or -1 when any of that failed.
+    int (*writeFileDurably)(const char* path, const char* data, int length);
+    // 0, or -1.
+    int (*removeFile)(const char* path);
+    // Puts from in the place of to in one step; refuses a read-only to.
+    // 0, or -1 with both files as they were.
+    int (*replaceFile)(const char* from, const char* to);
+    // Copies from to to, replacing an older to. 0, or -1.
+    int (*copyFile)(const char* from, const char* to);
+    // A modal error box with an OK button, owned by owner; CP932 texts.
+    void (*showErrorBox)(OwnerWindow owner, const char* text, const char* caption);
+    LocalDate (*localDate)();
+    ScreenSize (*primaryScreen)();
+    // True when [left, right) x [top, bottom) lies wholly within the full
+    // area (not the work area) of one monitor.
+    bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
+};
+
+// The system's own table; tests assign another and put it back.
+extern SettingsPlatform settingsPlatform;
+extern const SettingsPlatform kSystemSettingsPlatform;

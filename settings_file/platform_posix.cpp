@@ -1,0 +1,164 @@
+// The platform seam for the native build: POSIX files, the local clock, a
+// stand-in screen, and error boxes on stderr.
+#include "settings_file/platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr ScreenSize kStandInScreen = {1024, 768};
+constexpr int kCopyChunkSize = 65536;
+constexpr int kDirectorySize = 4096;
+constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+
+char copyChunk[kCopyChunkSize];
+
+int closeChecked(int fd) { return close(fd) == 0 ? 0 : -1; }
+
+// Reads exactly length bytes unless the file ends or fails first.
+bool readAll(int fd, char* buffer, int length)
+{
+    int done = 0;
+    while (done < length) {
+        const ssize_t n = read(fd, buffer + done, static_cast<size_t>(length - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<int>(n);
+    }
+    return true;
+}
+
+bool writeAll(int fd, const char* data, int length)
+{
+    int done = 0;
+    while (done < length) {
+        const ssize_t n = write(fd, data + done, static_cast<size_t>(length - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<int>(n);
+    }
+    return true;
+}
+
+// A file without any write bit is read-only, even for a user (root) whom the
+// system would let replace it.
+bool isReadOnly(const char* path)
+{
+    struct stat info;
+    return stat(path, &info) == 0 && (info.st_mode & kAnyWriteBit) == 0;
+}
+
+// Makes a rename in the directory of path survive a power cut.
+void syncDirectoryOf(const char* path)
+{
+    char directory[kDirectorySize] = ".";
+    const char* slash = std::strrchr(path, '/');
+    if (slash != nullptr) {
+        const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
+        if (length >= sizeof directory) return;
+        std::memcpy(directory, path, length);
+        directory[length] = '\0';
+    }
+    const int fd = open(directory, O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+FileReadResult posixReadFile(const char* path, char* buffer, int maxBytes, int* length)
+{
+    const int fd = open(path, O_RDONLY);
+    if (fd < 0) return errno == ENOENT ? FileReadResult::notFound : FileReadResult::openFailed;
+    struct stat info;
+    FileReadResult result = FileReadResult::ok;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        result = FileReadResult::readFailed;
+    else if (info.st_size > maxBytes)
+        result = FileReadResult::tooLarge;
+    else if (!readAll(fd, buffer, static_cast<int>(info.st_size)))
+        result = FileReadResult::readFailed;
+    else
+        *length = static_cast<int>(info.st_size);
+    close(fd);
+    return result;
+}
+
+int posixWriteFileDurably(const char* path, const char* data, int length)
+{
+    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return -1;
+    const bool written = writeAll(fd, data, length) && fsync(fd) == 0;
+    return closeChecked(fd) == 0 && written ? 0 : -1;
+}
+
+int posixRemoveFile(const char* path) { return unlink(path) == 0 ? 0 : -1; }
+
+int posixReplaceFile(const char* from, const char* to)
+{
+    if (isReadOnly(to)) return -1;
+    if (rename(from, to) != 0) return -1;
+    syncDirectoryOf(to);
+    return 0;
+}
+
+int posixCopyFile(const char* from, const char* to)
+{
+    if (isReadOnly(to)) return -1;
+    const int in = open(from, O_RDONLY);
+    if (in < 0) return -1;
+    const int out = open(to, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0) {
+        close(in);
+        return -1;
+    }
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = read(in, copyChunk, sizeof copyChunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (!writeAll(out, copyChunk, static_cast<int>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ok && fsync(out) == 0;
+    close(in);
+    return closeChecked(out) == 0 && ok ? 0 : -1;
+}
+
+void posixShowErrorBox(OwnerWindow, const char* text, const char* caption)
+{
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+}
+
+LocalDate posixLocalDate()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday};
+}
+
+ScreenSize posixPrimaryScreen() { return kStandInScreen; }
+
+// One monitor: the stand-in screen.
+bool posixWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return left >= 0 && top >= 0 && right <= kStandInScreen.width && bottom <= kStandInScreen.height;
+}
+
+}  // namespace
+
+constexpr SettingsPlatform kSystemSettingsPlatform = {
+    posixReadFile,   posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,      posixCopyFile,
+    posixShowErrorBox, posixLocalDate,      posixPrimaryScreen, posixWithinOneMonitor,
+};
+
+SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

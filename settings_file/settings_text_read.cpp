@@ -1,0 +1,193 @@
+// Reading a settings text: key search, values, numbers, the adjustments, and
+// the indexed reader that finds every key's line in one pass.
+#include "settings_file/settings_text_apply.h"
+
+#include <algorithm>
+#include <climits>
+#include <iterator>
+
+namespace {
+
+constexpr bool isLineEnd(char byte) { return byte == '\r' || byte == '\n'; }
+
+constexpr char asciiLower(char byte)
+{
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t n = 0; n < a.size(); ++n)
+        if (asciiLower(a[n]) != asciiLower(b[n])) return false;
+    return true;
+}
+
+constexpr bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
+int twoDigits(std::string_view text, size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
+
+bool allDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char byte) { return isDigit(byte); });
+}
+
+constexpr int kNoLine = -1;
+
+// Where the value of each key's first line starts, or kNoLine. Filled by
+// one pass over the lines; every later lookup is a table read.
+struct KeyIndex {
+    int32_t header[kHeaderKeyCount];
+    int32_t count[kMaxMessages];
+    int32_t text[kMaxMessages];
+    int32_t dates[kMaxMessages][kMaxDatesPerMessage];  // date number k at [k - 1]
+};
+KeyIndex keyIndex;
+
+void record(int32_t& slot, int valueStart)
+{
+    if (slot == kNoLine) slot = valueStart;  // the first line wins
+}
+
+// A line's name is its bytes before the first '='. Each name matches at most
+// one key, since every key is a name and its '='. The names the writer
+// composes: "%02dNum", "%02d00", "%02d%02d" (date numbers 1..100) and the
+// six header names, all compared without regard to ASCII case.
+void indexLine(std::string_view name, int valueStart)
+{
+    for (int h = 0; h < kHeaderKeyCount; ++h) {
+        const std::string_view headerName = kHeaderKeys[h].substr(0, kHeaderKeys[h].size() - 1);
+        if (equalsIgnoringAsciiCase(name, headerName)) {
+            record(keyIndex.header[h], valueStart);
+            return;
+        }
+    }
+    if (name.size() < 4 || !isDigit(name[0]) || !isDigit(name[1])) return;
+    const int message = twoDigits(name, 0);
+    const std::string_view rest = name.substr(2);
+    if (rest.size() == 2 && allDigits(rest)) {
+        const int number = twoDigits(rest, 0);
+        if (number == 0)
+            record(keyIndex.text[message], valueStart);
+        else
+            record(keyIndex.dates[message][number - 1], valueStart);
+    } else if (rest == "100") {
+        record(keyIndex.dates[message][kMaxDatesPerMessage - 1], valueStart);
+    } else if (equalsIgnoringAsciiCase(rest, "Num")) {
+        record(keyIndex.count[message], valueStart);
+    }
+}
+
+void buildKeyIndex(std::string_view text)
+{
+    std::fill(std::begin(keyIndex.header), std::end(keyIndex.header), kNoLine);
+    std::fill(std::begin(keyIndex.count), std::end(keyIndex.count), kNoLine);
+    std::fill(std::begin(keyIndex.text), std::end(keyIndex.text), kNoLine);
+    for (auto& dates : keyIndex.dates) std::fill(std::begin(dates), std::end(dates), kNoLine);
+    const int length = static_cast<int>(text.size());
+    int lineStart = 0;
+    while (lineStart < length) {
+        int at = lineStart;
+        while (at < length && text[at] != '=' && !isLineEnd(text[at])) ++at;
+        if (at < length && text[at] == '=') {
+            indexLine(text.substr(lineStart, at - lineStart), at + 1);
+            while (at < length && !isLineEnd(text[at])) ++at;
+        }
+        lineStart = at + 1;  // the byte after a CR or LF starts a line
+    }
+}
+
+struct IndexFinder {
+    int header(int h) const { return keyIndex.header[h]; }
+    int count(int i) const { return keyIndex.count[i]; }
+    int text(int i) const { return keyIndex.text[i]; }
+    int date(int i, int k) const { return keyIndex.dates[i][k - 1]; }
+};
+
+// Keeps a position whose board rectangle stands wholly on one monitor;
+// anything else is pulled onto the primary screen.
+void adjustPosition(const ScreenGeometry& screen)
+{
+    const int64_t x = boardSettings.winX;
+    const int64_t y = boardSettings.winY;
+    const bool representable = x + kBoardWidth <= INT32_MAX && y + kBoardHeight <= INT32_MAX;
+    if (screen.withinOneMonitor != nullptr && representable
+        && screen.withinOneMonitor(boardSettings.winX, boardSettings.winY,
+                                   static_cast<int32_t>(x + kBoardWidth), static_cast<int32_t>(y + kBoardHeight)))
+        return;
+
+    // In 64 bits, so that a position near the 32-bit limit still comes back
+    // onto the screen instead of wrapping past the test.
+    if (boardSettings.winX < 0) boardSettings.winX = 0;
+    if (int64_t{boardSettings.winX} + kBoardWidth > screen.width)
+        boardSettings.winX = static_cast<int32_t>(int64_t{screen.width} - kBoardWidth);
+    if (boardSettings.winY < 0) boardSettings.winY = 0;
+    if (int64_t{boardSettings.winY} + kBoardHeight > screen.height)
+        boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - kBoardHeight);
+}
+
+}  // namespace
+
+std::string_view untilFirstNul(std::string_view text)
+{
+    const size_t nul = text.find('\0');
+    return nul == std::string_view::npos ? text : text.substr(0, nul);
+}
+
+bool findKey(std::string_view key, std::string_view text, int& at)
+{
+    text = untilFirstNul(text);
+    const int length = static_cast<int>(text.size());
+    const int keyLength = static_cast<int>(key.size());
+    int p = at < 0 ? 0 : at;
+    // Begin at a line start: at itself, or the first one after it.
+    while (p > 0 && p < length && !isLineEnd(text[p - 1])) ++p;
+    while (p + keyLength <= length) {
+        if (equalsIgnoringAsciiCase(text.substr(p, keyLength), key)) {
+            at = p + keyLength;
+            return true;
+        }
+        while (p < length && !isLineEnd(text[p])) ++p;
+        ++p;
+    }
+    return false;
+}
+
+std::string_view valueAt(std::string_view text, int at)
+{
+    if (at < 0 || static_cast<size_t>(at) >= text.size()) return {};
+    size_t end = static_cast<size_t>(at);
+    while (end < text.size() && text[end] != '\0' && !isLineEnd(text[end])) ++end;
+    return text.substr(static_cast<size_t>(at), end - static_cast<size_t>(at));
+}
+
+int32_t convertNumber(std::string_view value)
+{
+    value = value.substr(0, std::min<size_t>(value.size(), kValueBufferSize - 1));
+    size_t at = 0;
+    while (at < value.size() && (value[at] == ' ' || value[at] == '\t' || value[at] == '\v' || value[at] == '\f'))
+        ++at;
+    bool negative = false;
+    if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
+    uint32_t number = 0;  // unsigned, so that overflow wraps around
+    for (; at < value.size() && isDigit(value[at]); ++at) number = number * 10u + static_cast<uint32_t>(value[at] - '0');
+    if (negative) number = 0u - number;
+    return static_cast<int32_t>(number);
+}
+
+void adjustBoardSettings(const ScreenGeometry& screen)
+{
+    adjustPosition(screen);
+    if (boardSettings.topmost < 0) boardSettings.topmost = 0;
+    if (boardSettings.autoend < 0) boardSettings.autoend = 0;
+    if (boardSettings.endsec < 0) boardSettings.endsec = 10;
+    if (messageTable.MessageNum < 0) messageTable.MessageNum = 0;
+    if (messageTable.MessageNum > kMaxMessages) messageTable.MessageNum = kMaxMessages;
+}
+
+void applySettingsText(std::string_view text, const ScreenGeometry& screen)
+{
+    text = untilFirstNul(text);
+    buildKeyIndex(text);
+    applyWithFinder(text, screen, IndexFinder{});
+}

@@ -1,0 +1,50 @@
+// The plain reader: every key composed and searched for from the start of
+// the text. Quadratic in the worst case; the indexed reader must agree with it.
+#include "settings_file/settings_text_apply.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kKeySize = 16;
+
+struct ScanFinder {
+    std::string_view fileText;
+
+    int find(const char* key) const
+    {
+        int at = 0;
+        return findKey(key, fileText, at) ? at : -1;
+    }
+    int header(int h) const
+    {
+        int at = 0;
+        return findKey(kHeaderKeys[h], fileText, at) ? at : -1;
+    }
+    int count(int i) const
+    {
+        char key[kKeySize];
+        std::snprintf(key, sizeof key, "%02dNum=", i);
+        return find(key);
+    }
+    int text(int i) const
+    {
+        char key[kKeySize];
+        std::snprintf(key, sizeof key, "%02d00=", i);
+        return find(key);
+    }
+    int date(int i, int k) const
+    {
+        char key[kKeySize];
+        std::snprintf(key, sizeof key, "%02d%02d=", i, k);
+        return find(key);
+    }
+};
+
+}  // namespace
+
+void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen)
+{
+    text = untilFirstNul(text);
+    applyWithFinder(text, screen, ScanFinder{text});
+}

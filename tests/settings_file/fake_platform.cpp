@@ -1,0 +1,90 @@
+#include "tests/settings_file/fake_platform.h"
+
+#include <cstring>
+
+FakePlatform fake;
+
+namespace {
+
+FileReadResult fakeReadFile(const char* path, char* buffer, int maxBytes, int* length)
+{
+    const auto found = fake.files.find(path);
+    if (found == fake.files.end()) return FileReadResult::notFound;
+    if (fake.failOpen || found->second.locked) return FileReadResult::openFailed;
+    const std::string& bytes = found->second.bytes;
+    if (static_cast<int>(bytes.size()) > maxBytes) return FileReadResult::tooLarge;
+    if (fake.shortRead) {
+        // What did arrive still lands in the buffer.
+        if (!bytes.empty()) std::memcpy(buffer, bytes.data(), bytes.size() - 1);
+        return FileReadResult::readFailed;
+    }
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    *length = static_cast<int>(bytes.size());
+    return FileReadResult::ok;
+}
+
+bool writable(const char* path)
+{
+    const auto found = fake.files.find(path);
+    return found == fake.files.end() || (!found->second.readOnly && !found->second.locked);
+}
+
+int fakeWriteFileDurably(const char* path, const char* data, int length)
+{
+    if (fake.writeFault == WriteFault::create || !writable(path)) return -1;
+    FakeFile& file = fake.files[path];
+    file = FakeFile{};
+    if (fake.writeFault == WriteFault::write) {
+        file.bytes.assign(data, static_cast<size_t>(length / 2));  // a short write
+        return -1;
+    }
+    file.bytes.assign(data, static_cast<size_t>(length));
+    return fake.writeFault == WriteFault::flush ? -1 : 0;
+}
+
+int fakeRemoveFile(const char* path) { return fake.files.erase(path) == 1 ? 0 : -1; }
+
+int fakeReplaceFile(const char* from, const char* to)
+{
+    const auto source = fake.files.find(from);
+    if (fake.failReplace || source == fake.files.end() || !writable(to)) return -1;
+    FakeFile moved = source->second;
+    fake.files.erase(source);
+    fake.files[to] = moved;
+    return 0;
+}
+
+int fakeCopyFile(const char* from, const char* to)
+{
+    const auto source = fake.files.find(from);
+    if (fake.failCopy || source == fake.files.end() || source->second.locked || !writable(to)) return -1;
+    fake.files[to] = FakeFile{source->second.bytes};
+    return 0;
+}
+
+void fakeShowErrorBox(OwnerWindow owner, const char* text, const char* caption)
+{
+    fake.boxes.push_back({owner, text, caption});
+}
+
+LocalDate fakeLocalDate() { return fake.date; }
+
+ScreenSize fakePrimaryScreen() { return fake.screen; }
+
+bool fakeWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    for (const MonitorRect& m : fake.monitors)
+        if (left >= m.left && top >= m.top && right <= m.right && bottom <= m.bottom) return true;
+    return false;
+}
+
+}  // namespace
+
+void installFakePlatform()
+{
+    fake = FakePlatform{};
+    settingsPlatform = {fakeReadFile,     fakeWriteFileDurably, fakeRemoveFile,    fakeReplaceFile,     fakeCopyFile,
+                        fakeShowErrorBox, fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor};
+}
+
+void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

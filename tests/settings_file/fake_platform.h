@@ -1,0 +1,47 @@
+// An in-memory stand-in for the platform seam: files in a map, and switches
+// that make an open, a read, a write, a flush, a replace or a copy fail.
+#pragma once
+
+#include "settings_file/platform.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct FakeFile {
+    std::string bytes;
+    bool readOnly = false;  // read and copied, never written or replaced
+    bool locked = false;    // held open elsewhere: nothing can open it
+};
+
+enum class WriteFault { none, create, write, flush };
+
+struct ShownBox {
+    OwnerWindow owner;
+    std::string text;
+    std::string caption;
+};
+
+struct MonitorRect {
+    int32_t left, top, right, bottom;
+};
+
+struct FakePlatform {
+    std::map<std::string, FakeFile> files;
+    bool failOpen = false;   // an existing file cannot be opened
+    bool shortRead = false;  // the read returns one byte less than the size
+    WriteFault writeFault = WriteFault::none;
+    bool failReplace = false;
+    bool failCopy = false;
+    std::vector<ShownBox> boxes;
+    LocalDate date = {2008, 3, 14, 5};
+    ScreenSize screen = {1024, 768};
+    std::vector<MonitorRect> monitors = {{0, 0, 1024, 768}};
+};
+
+extern FakePlatform fake;
+
+// Resets fake and points settingsPlatform at it.
+void installFakePlatform();
+// Puts the system's seam back.
+void removeFakePlatform();
