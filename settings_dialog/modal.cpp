@@ -1,0 +1,3 @@
+#include "settings_dialog/modal.h"
+
+int modalOpen = 0;
