@@ -1,0 +1,120 @@
+#include "settings_dialog/dialog_internal.h"
+
+#include <cstring>
+
+SettingsDialogState dialogState;
+SettingsDialogControls dialogControls;
+
+namespace {
+
+constexpr int kOrdinalItems = 6;
+constexpr int kMonthItems = 12;
+
+void fillOrdinalBox()
+{
+    DateBoxControl& box = dialogControls.ordinalBox;
+    listClear(box);
+    listAppend(box, "全");
+    for (int ordinal = 1; ordinal < kOrdinalItems; ++ordinal) {
+        char item[kBoxItemSize] = "第";
+        const size_t prefix = std::strlen(item);
+        formatDecimal(ordinal, item + prefix, kBoxItemSize - static_cast<int>(prefix));
+        listAppend(box, item);
+    }
+}
+
+void fillWeekdayBox()
+{
+    DateBoxControl& box = dialogControls.weekdayBox;
+    listClear(box);
+    for (const char* name : kWeekdayNames) {
+        char item[kBoxItemSize];
+        cp932CopyFit(item, kBoxItemSize, name);
+        std::strncat(item, "曜日", kBoxItemSize - 1 - std::strlen(item));
+        listAppend(box, item);
+    }
+}
+
+void fillMonthBox()
+{
+    DateBoxControl& box = dialogControls.monthBox;
+    listClear(box);
+    for (int month = 1; month <= kMonthItems; ++month) {
+        char item[kBoxItemSize];
+        formatDecimal(month, item, kBoxItemSize);
+        listAppend(box, item);
+    }
+}
+
+}  // namespace
+
+void fillDayBox(int days)
+{
+    DateBoxControl& box = dialogControls.dayBox;
+    listClear(box);
+    for (int day = 1; day <= days; ++day) {
+        char item[kBoxItemSize];
+        formatDecimal(day, item, kBoxItemSize);
+        listAppend(box, item);
+    }
+}
+
+void initSettingsDialog()
+{
+    dialogState = SettingsDialogState{0, 0, 0, 1, 0};
+
+    // Start from the blank template, then mark every property so that the
+    // front end copies the whole model once.
+    SettingsDialogControls& c = dialogControls;
+    std::memset(&c, 0, sizeof c);
+    c.messageList.selected = kNoSelection;
+    c.messageList.enabled = true;
+    c.dateList.selected = kNoSelection;
+    c.dateList.enabled = true;
+
+    setChecked(c.weekRuleButton, true);
+    setChecked(c.calendarButton, false);
+
+    const int messages = messageTable.MessageNum < kMaxMessages ? messageTable.MessageNum : kMaxMessages;
+    for (int i = 0; i < messages; ++i) listAppend(c.messageList, messageTable.entries[i].text);
+
+    setChecked(c.topmostBox, boardSettings.topmost == 0);
+    if (boardSettings.autoend == 1) {
+        setChecked(c.autoExitBox, true);
+        setReadOnly(c.secondsField, false);
+        setCharLimit(c.secondsField, 2);
+    } else {
+        setChecked(c.autoExitBox, false);
+        setReadOnly(c.secondsField, true);
+    }
+    // The typing limit does not cut what the program puts in: 100 shows whole.
+    char seconds[kSecondsFieldSize];
+    formatDecimal(boardSettings.endsec, seconds, kSecondsFieldSize);
+    setFieldText(c.secondsField, seconds);
+
+    setEnabled(c.addMessageButton, false);
+    setEnabled(c.changeMessageButton, false);
+    setEnabled(c.deleteMessageButton, false);
+    setEnabled(c.addDateButton, false);
+    setEnabled(c.changeDateButton, false);
+    setEnabled(c.deleteDateButton, false);
+
+    fillOrdinalBox();
+    listSelect(c.ordinalBox, 0);
+    fillWeekdayBox();
+    listSelect(c.weekdayBox, 0);
+    fillMonthBox();
+    listSelect(c.monthBox, 0);
+    fillDayBox(kMaxDayItems);
+    listSelect(c.dayBox, 0);
+
+    setEnabled(c.ordinalBox, true);
+    setEnabled(c.weekdayBox, true);
+    setEnabled(c.monthBox, false);
+    setEnabled(c.dayBox, false);
+
+    // The message field and the notice line start empty, as in the template,
+    // without a text check: the notice stays empty even at 100 messages.
+    setReadOnly(c.notice, true);
+    for (int id : kSettingsControlIds) markControlChanged(id, kChangedAll);
+}
