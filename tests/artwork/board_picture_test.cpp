@@ -2,6 +2,7 @@
 // key-colour corners, board, frame, chalk labels and ledge.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "tests/artwork/byte_reader.h"

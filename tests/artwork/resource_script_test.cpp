@@ -2,6 +2,7 @@
 // rectangles, exact styles, tab order), pictures, version record, manifest.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 

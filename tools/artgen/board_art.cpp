@@ -52,11 +52,10 @@ bool chalkWorn(int x, int y) {
 void drawGlyph(BoardPicture& p, const ChalkGlyph& glyph, int left, int top) {
   for (int row = 0; row < glyph.height; ++row) {
     for (int col = 0; col < glyph.width; ++col) {
-      const char c = glyph.rows[row][col];
+      if (glyph.rows[row][col] != '#') continue;
       const int x = left + col;
       const int y = top + row;
-      if (c == '#') p.index[y][x] = chalkWorn(x, y) ? kLightGrey : kWhite;
-      if (c == '+') p.index[y][x] = kLightGrey;
+      p.index[y][x] = chalkWorn(x, y) ? kLightGrey : kWhite;
     }
   }
 }

@@ -1,6 +1,5 @@
 // Hand-drawn chalk writing of the board picture, as small pixel glyphs:
-// '#' is a firm chalk stroke, '+' a thin one, any other character leaves the
-// board as it is.
+// '#' is a chalk stroke, any other character leaves the board as it is.
 #pragma once
 
 struct ChalkGlyph {

@@ -27,7 +27,6 @@ extern const PaletteColour kBoardPalette[kPaletteSize];
 // Icon indices in the standard 16-colour palette.
 enum IconColour : unsigned char {
   kIconBlack = 0,
-  kIconGreen = 2,
   kIconOlive = 3,
   kIconSilver = 7,
   kIconGrey = 8,
