@@ -1,0 +1,34 @@
+// What the user did in a real control, read back into the model before the
+// notification is dispatched.
+#include "settings_dialog/win32/dialog_win32.h"
+
+#include "settings_dialog/settings_dialog.h"
+
+namespace {
+
+// The model's largest field; the model cuts the text to the field it goes to.
+char capturedText[kMessageFieldSize];
+
+}  // namespace
+
+void captureControl(HWND dialog, int id)
+{
+    switch (settingsControlKind(id)) {
+    case ControlKind::ListBox:
+    case ControlKind::DropDown:
+        captureSelection(id, selectedItem(dialog, id, *itemMessagesOf(id)));
+        break;
+    case ControlKind::CheckButton:
+        captureCheck(id, isChecked(dialog, id));
+        break;
+    case ControlKind::EditField:
+        // Through UTF-16 into CP932: the length the check counts is CP932
+        // bytes whatever the system's code page is.
+        readControlText(dialog, id, capturedText, kMessageFieldSize);
+        captureText(id, capturedText);
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::None:
+        break;
+    }
+}
