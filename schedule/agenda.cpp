@@ -142,6 +142,10 @@ void selectAgenda()
     // The counts are kept within the table by whoever fills it; clamping
     // them here only keeps a damaged store from being read past its end.
     const int32_t messageCount = clampCount(messageTable.MessageNum, kMaxMessages);
+    // Copies: the agenda's buffers are written between the comparisons, and
+    // the compiler cannot know that they never overlap the calendar.
+    const DayInfo now = today;
+    const DayInfo next = tomorrow;
 
     // First pass: week rules. An nth-weekday rule is a specific day and
     // marks its line; an every-week rule does not.
@@ -151,10 +155,10 @@ void selectAgenda()
         for (int32_t k = 0; k < dateCount; ++k) {
             const DateCode code = entry.dates[k];
             if (isCalendarDateCode(code)) continue;
-            if (code == today.weekRuleCode || code == today.weekday)
-                recordMatch(todaySelection, entry, code == today.weekRuleCode);
-            if (code == tomorrow.weekRuleCode || code == tomorrow.weekday)
-                recordMatch(tomorrowSelection, entry, code == tomorrow.weekRuleCode);
+            if (code == now.weekRuleCode || code == now.weekday)
+                recordMatch(todaySelection, entry, code == now.weekRuleCode);
+            if (code == next.weekRuleCode || code == next.weekday)
+                recordMatch(tomorrowSelection, entry, code == next.weekRuleCode);
         }
     }
 
@@ -167,8 +171,10 @@ void selectAgenda()
             if (!isCalendarDateCode(code)) continue;
             const int32_t month = code / 100;
             const int32_t day = code % 100;
-            if (month == today.month && day == today.day) recordMatch(todaySelection, entry, true);
-            if (month == tomorrow.month && day == tomorrow.day) recordMatch(tomorrowSelection, entry, true);
+            if (month == now.month && day == now.day) recordMatch(todaySelection, entry, true);
+            if (month == next.month && day == next.day) recordMatch(tomorrowSelection, entry, true);
         }
     }
+    agenda.todayMatches = todaySelection.count;
+    agenda.tomorrowMatches = tomorrowSelection.count;
 }

@@ -18,6 +18,11 @@ struct Agenda {
     uint8_t tomorrowMarks[kAgendaLines];
     int32_t overflow;
     char overflowText[kOverflowTextSize];
+    // Matches found for each day; the first three (at most) fill the lines.
+    // The board needs only the lines; views that list the filled lines
+    // alone read these, since a text may look like a blank line.
+    int32_t todayMatches;
+    int32_t tomorrowMatches;
 };
 
 extern Agenda agenda;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -186,6 +187,8 @@ TEST(SelectAgenda, Cases)
         run(c.messages, c.date);
         EXPECT_EQ(todayLines(), c.today);
         EXPECT_EQ(tomorrowLines(), c.tomorrow);
+        EXPECT_EQ(std::min(agenda.todayMatches, kAgendaLines), int(c.today.size()));
+        EXPECT_EQ(std::min(agenda.tomorrowMatches, kAgendaLines), int(c.tomorrow.size()));
         EXPECT_EQ(agenda.overflow, c.overflowText.empty() ? 0 : 1);
         EXPECT_EQ(std::string(agenda.overflowText), c.overflowText);
     }
@@ -306,6 +309,8 @@ TEST(SelectAgenda, EveryDateOfAFullTableMatching)
     const size_t length = std::strlen(agenda.overflowText);
     EXPECT_LT(length, size_t(65535));
     EXPECT_GT(length, size_t(65535 - entryLength(9999, 127)));
+    EXPECT_EQ(agenda.todayMatches, 10000);
+    EXPECT_EQ(agenda.tomorrowMatches, 0);
     EXPECT_TRUE(tomorrowLines().empty());
 }
 
@@ -316,6 +321,7 @@ struct PlainAgenda {
     int todayMarks[3] = {}, tomorrowMarks[3] = {};
     int overflow = 0;
     std::string overflowText;
+    int todayMatches = 0, tomorrowMatches = 0;
 };
 
 PlainAgenda plainSelection()
@@ -353,6 +359,8 @@ PlainAgenda plainSelection()
             }
         }
     }
+    result.todayMatches = todayCount;
+    result.tomorrowMatches = tomorrowCount;
     return result;
 }
 
@@ -392,6 +400,8 @@ TEST(SelectAgenda, AgreesWithThePlainSelectionOnRandomTables)
         }
         EXPECT_EQ(agenda.overflow, expected.overflow);
         EXPECT_EQ(agenda.overflowText, expected.overflowText);
+        EXPECT_EQ(agenda.todayMatches, expected.todayMatches);
+        EXPECT_EQ(agenda.tomorrowMatches, expected.tomorrowMatches);
     }
 }
 
