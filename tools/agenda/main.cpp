@@ -1,0 +1,63 @@
+// notavex-agenda: the schedule of a settings file as the board would show it.
+#include "schedule/store.h"
+#include "settings_file/platform.h"
+#include "settings_file/settings_text.h"
+#include "tools/agenda/agenda_view.h"
+#include "tools/agenda/cp932_utf8.h"
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// The file's bytes; applySettingsText stops at the first NUL itself.
+char fileText[kSettingsTextSize];
+
+int failWith(const char* message, int status)
+{
+    std::fprintf(stderr, "notavex-agenda: %s\n", message);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // A closed pipe shows as a failed write below, not as a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    AgendaOptions options;
+    char error[kErrorTextSize];
+    if (!parseArguments(argc, argv, options, error, sizeof error)) {
+        std::fprintf(stderr, "notavex-agenda: %s (try --help)\n", error);
+        return kExitUsageError;
+    }
+    if (options.help) {
+        writeUsage(stdout);
+        return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
+    }
+    if (!openCp932Decoder()) return failWith("the C library has no CP932 converter", kExitFileError);
+
+    // Read only: the program's loadSettings would create a missing file and
+    // back up an unreadable one; this view never writes.
+    int length = 0;
+    const FileReadResult read = settingsPlatform.readFile(options.file, fileText, kSettingsFileMaxBytes, &length);
+    if (read != FileReadResult::ok) {
+        formatFileError(read, options.file, error, sizeof error);
+        return failWith(error, kExitFileError);
+    }
+
+    const LocalDate date = options.dateGiven ? options.date : settingsPlatform.localDate();
+    const ScreenSize screen = settingsPlatform.primaryScreen();
+    resetStore();
+    applySettingsText(std::string_view(fileText, static_cast<size_t>(length)),
+                      {screen.width, screen.height, settingsPlatform.withinOneMonitor});
+    computeAgendaFor(date);
+
+    if (options.json)
+        writeAgendaJson(stdout, date);
+    else
+        writeAgendaText(stdout, date);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return failWith("cannot write the output", kExitFileError);
+    return kExitOk;
+}
