@@ -2,7 +2,6 @@
 
 int mouseState = 0;
 int autoendTicks = 0;
-int modalOpen = 0;
 CloseProgress closeProgress = CloseProgress::Open;
 
 void resetShellState()

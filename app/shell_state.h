@@ -2,14 +2,11 @@
 #pragma once
 
 #include "app/close_sequence.h"
+#include "settings_dialog/modal.h"  // modalOpen, which the dialogs clear
 
 extern int mouseState;    // gesture state, 0..3
 extern int autoendTicks;  // auto-exit ticks since creation
-// 1 while the settings dialog or the version box is open: set just before
-// either opens, cleared by the dialog as it closes. Holds off the popup menu
-// and the auto-exit.
-extern int modalOpen;
 extern CloseProgress closeProgress;
 
-// The state of a freshly created board.
+// The state of a freshly created board: no gesture, no ticks, no dialog.
 void resetShellState();

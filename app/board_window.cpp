@@ -1,0 +1,110 @@
+#include "app/board_window.h"
+
+#include "app/auto_exit.h"
+#include "app/gesture.h"
+#include "app/popup_menu.h"
+#include "app/shell_state.h"
+#include "app/tray_icon.h"
+#include "board/board_graphics.h"
+#include "schedule/store.h"
+
+namespace {
+
+// SC_MOVE with HTCAPTION: the system drags the window as if by its caption.
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
+
+LRESULT onPaint(HWND window) { return paintBoard(window); }
+
+LRESULT onDestroy(HWND window) { return closeBoard(window); }
+
+LRESULT onTimer(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    AutoExitTick tick = countAutoExitTick(autoendTicks, boardSettings.endsec, modalOpen);
+    autoendTicks = tick.ticks;
+    if (tick.close) return closeBoard(window);
+    return DefWindowProcW(window, WM_TIMER, wParam, lParam);
+}
+
+// The gesture messages: step the state machine, act, then default handling.
+LRESULT onGesture(HWND window, UINT message, WPARAM wParam, LPARAM lParam, GestureEvent event)
+{
+    GestureStep step = stepGesture(mouseState, event);
+    if (step.action == GestureAction::StartMove)
+        SendMessageW(window, WM_SYSCOMMAND, kMoveByCaption, 0);  // returns when the move ends
+    else if (step.action == GestureAction::Close)
+        closeBoard(window);
+    mouseState = step.state;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT onLButtonDown(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    return onGesture(window, WM_LBUTTONDOWN, wParam, lParam, GestureEvent::ButtonDown);
+}
+
+LRESULT onMouseMove(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    return onGesture(window, WM_MOUSEMOVE, wParam, lParam, GestureEvent::MouseMove);
+}
+
+LRESULT onLButtonUp(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    return onGesture(window, WM_LBUTTONUP, wParam, lParam, GestureEvent::ButtonUp);
+}
+
+LRESULT onCaptureChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    return onGesture(window, WM_CAPTURECHANGED, wParam, lParam, GestureEvent::CaptureChanged);
+}
+
+LRESULT onRButtonDown(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (modalOpen == 0) showPopupMenu(window);
+    return DefWindowProcW(window, WM_RBUTTONDOWN, wParam, lParam);
+}
+
+// The tray icon's mouse messages; lParam is the mouse message on the icon.
+LRESULT onTrayCallback(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == WM_LBUTTONDOWN) {
+        SetForegroundWindow(window);
+        InvalidateRect(window, nullptr, FALSE);  // repaints, with the overflow box if due
+    } else if (lParam == WM_RBUTTONDOWN && modalOpen == 0) {
+        showPopupMenu(window);
+    }
+    // Lets the menu close properly when the user clicks elsewhere.
+    PostMessageW(trayRecord.hWnd, WM_NULL, 0, 0);
+    return DefWindowProcW(window, kTrayCallbackMessage, wParam, lParam);
+}
+
+// The taskbar was recreated, or the display scaling changed and the shell
+// still has the icon: add it, or else bring the one there up to date.
+LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (closeProgress == CloseProgress::Open && !addTrayIcon(window, kTrayIconId, applicationIcon, tipText))
+        modifyTrayIcon();
+    return DefWindowProcW(window, taskbarCreatedMessage, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: return onCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_PAINT: return onPaint(window);
+    case WM_DESTROY: return onDestroy(window);
+    case WM_COMMAND: return onCommand(window, wParam, lParam);
+    case WM_TIMER: return onTimer(window, wParam, lParam);
+    case WM_LBUTTONDOWN: return onLButtonDown(window, wParam, lParam);
+    case WM_MOUSEMOVE: return onMouseMove(window, wParam, lParam);
+    case WM_LBUTTONUP: return onLButtonUp(window, wParam, lParam);
+    case WM_CAPTURECHANGED: return onCaptureChanged(window, wParam, lParam);
+    case WM_RBUTTONDOWN: return onRButtonDown(window, wParam, lParam);
+    case kTrayCallbackMessage: return onTrayCallback(window, wParam, lParam);
+    default: break;
+    }
+    // A registered number, known only at run time.
+    if (message == taskbarCreatedMessage && message != 0) return onTaskbarCreated(window, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}

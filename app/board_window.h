@@ -1,0 +1,35 @@
+// The board window: its class, its window procedure and the shell state that
+// only Windows has.
+#pragma once
+
+#include <windows.h>
+
+constexpr wchar_t kBoardClassName[] = L"Notavex";
+constexpr wchar_t kBoardTitle[] = L"Notavex";
+constexpr char kProductName[] = "Notavex";
+// Outer size, frame included; the client area is the 250 x 100 board.
+constexpr int kBoardOuterWidth = 256;
+constexpr int kBoardOuterHeight = 106;
+constexpr int kApplicationIconId = 101;
+constexpr UINT_PTR kAutoExitTimerId = 1;
+constexpr UINT kAutoExitPeriodMs = 1000;
+constexpr BYTE kLayeredAlpha = 100;  // ignored under a colour key
+
+using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+extern UINT taskbarCreatedMessage;
+extern HICON applicationIcon;
+extern HINSTANCE appInstance;
+// Null where the system lacks layered windows: the corners then show.
+extern SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
+
+LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_CREATE: the creation sequence. Result 0.
+LRESULT onCreate(HWND window, const CREATESTRUCTW* creation);
+// WM_COMMAND: the popup menu's commands, then default processing.
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam);
+
+// Records the position, saves, releases the drawing objects and the tray
+// icon and asks the loop to end; once only. Result 0.
+int closeBoard(HWND window);

@@ -1,0 +1,37 @@
+#include "app/board_window.h"
+#include "app/close_sequence.h"
+#include "app/shell_state.h"
+#include "app/tray_icon.h"
+#include "board/board_graphics.h"
+#include "schedule/store.h"
+#include "settings_file/settings_file.h"
+
+namespace {
+
+HWND asWindow(void* window) { return static_cast<HWND>(window); }
+
+void stopAutoExit(void* window) { KillTimer(asWindow(window), kAutoExitTimerId); }
+
+// The position saved is the visible board's: the outer corner plus a frame.
+void recordPosition(void* window)
+{
+    RECT outer;
+    GetWindowRect(asWindow(window), &outer);
+    boardSettings.winX = outer.left + GetSystemMetrics(SM_CXDLGFRAME);
+    boardSettings.winY = outer.top + GetSystemMetrics(SM_CYDLGFRAME);
+}
+
+void save(void* window) { saveSettings(window); }
+void removeIcon(void* window) { removeTrayIcon(asWindow(window), kTrayIconId); }
+void requestQuit() { PostQuitMessage(0); }
+
+const CloseSteps kBoardCloseSteps = {
+    stopAutoExit, recordPosition, save, releaseBoardGraphics, removeIcon, requestQuit,
+};
+
+}  // namespace
+
+int closeBoard(HWND window)
+{
+    return runCloseSequence(closeProgress, kBoardCloseSteps, window);
+}

@@ -1,0 +1,58 @@
+#include "app/board_window.h"
+
+UINT taskbarCreatedMessage;
+HICON applicationIcon;
+HINSTANCE appInstance;
+SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
+
+namespace {
+
+bool registerBoardClass(HINSTANCE instance)
+{
+    WNDCLASSEXW boardClass{};
+    boardClass.cbSize = sizeof boardClass;
+    boardClass.style = 0;  // no double clicks: the first click already closes
+    boardClass.lpfnWndProc = boardWindowProc;
+    boardClass.hInstance = instance;
+    boardClass.hIcon = applicationIcon;
+    boardClass.hIconSm = applicationIcon;
+    boardClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    boardClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    boardClass.lpszClassName = kBoardClassName;
+    return RegisterClassExW(&boardClass) != 0;
+}
+
+// Layered windows are optional: without them the board keeps its corners.
+SetLayeredWindowAttributesFunction findSetLayeredWindowAttributes()
+{
+    HMODULE user32 = LoadLibraryW(L"user32.dll");
+    if (!user32) return nullptr;
+    FARPROC found = GetProcAddress(user32, "SetLayeredWindowAttributes");
+    // Through the generic function type, which converts to any other.
+    return reinterpret_cast<SetLayeredWindowAttributesFunction>(reinterpret_cast<void (*)()>(found));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    applicationIcon = LoadIconW(instance, MAKEINTRESOURCEW(kApplicationIconId));
+    if (!registerBoardClass(instance)) return 0;
+    setLayeredWindowAttributes = findSetLayeredWindowAttributes();
+
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kBoardClassName, kBoardTitle,
+                                  WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, kBoardOuterWidth,
+                                  kBoardOuterHeight, nullptr, nullptr, instance, nullptr);
+    if (!window) return 0;
+    appInstance = instance;
+
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,8 @@
+// The version box: a small modal dialog that only OK closes.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kVersionBoxId = 107;
+
+INT_PTR CALLBACK versionBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,36 @@
+// The drawing objects of the board window and the paint routine that
+// composes the board off-screen and copies it to the window.
+#pragma once
+
+#include <windows.h>
+
+constexpr COLORREF kBoardGreen = RGB(0, 64, 0);
+constexpr COLORREF kBoardKeyColour = RGB(128, 0, 0);
+constexpr int kBoardPictureId = 104;
+constexpr int kBoardPictureWidth = 250;
+constexpr int kBoardPictureHeight = 100;
+
+struct BoardGraphics {
+    // The memory surface the board is composed on, over a bitmap of its own.
+    HDC surface;
+    HBITMAP surfaceBitmap;
+    HGDIOBJ surfaceFirstBitmap;  // what the surface held when it was made
+    // The board picture, held untouched in a second memory surface so that
+    // each paint starts from a clean copy of it.
+    HDC pictureSurface;
+    HBITMAP picture;
+    HGDIOBJ pictureSurfaceFirstBitmap;
+    HFONT lineFont;
+    HFONT weekdayFont;
+    HBRUSH boardBrush;  // made anew by every paint; none before the first
+};
+
+extern BoardGraphics boardGraphics;
+
+// Makes the drawing objects; the picture comes from instance.
+void createBoardGraphics(HWND window, HINSTANCE instance);
+// Answers WM_PAINT: composes and shows the board, then the overflow box when
+// a day has more than three matches. Result 0.
+int paintBoard(HWND window);
+// Releases what createBoardGraphics and the paints made.
+void releaseBoardGraphics();
