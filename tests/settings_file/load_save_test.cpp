@@ -5,6 +5,7 @@
 #include "tests/settings_file/store_fixture.h"
 
 #include <cstring>
+#include <ostream>
 
 namespace {
 
@@ -116,6 +117,8 @@ struct UnreadableCase {
     std::string_view caption;
 };
 
+void PrintTo(const UnreadableCase& c, std::ostream* out) { *out << c.name; }
+
 const UnreadableCase kUnreadableCases[] = {
     {"locked", [] { fake.files[kPath].locked = true; }, "OPEN ERROR"},
     {"open_fails", [] { fake.failOpen = true; }, "OPEN ERROR"},
@@ -204,6 +207,8 @@ struct SaveFault {
     const char* name;
     void (*inject)();
 };
+
+void PrintTo(const SaveFault& c, std::ostream* out) { *out << c.name; }
 
 const SaveFault kSaveFaults[] = {
     {"create_fails", [] { fake.writeFault = WriteFault::create; }},

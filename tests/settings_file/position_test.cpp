@@ -2,6 +2,7 @@
 // monitor's full area stays; any other is pulled onto the primary screen.
 #include "tests/settings_file/store_fixture.h"
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -25,6 +26,8 @@ struct PositionCase {
     int32_t winX, winY;
     int32_t expectedX, expectedY;
 };
+
+void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
 
 const PositionCase kPositionCases[] = {
     {"on_the_primary", 100, 200, 100, 200},

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <ostream>
 
 namespace {
 
@@ -14,6 +15,8 @@ struct KeyCase {
     std::string_view text;
     int32_t winX;  // the store holds 300 before
 };
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 // Where "winX=" is found, and where it is not.
 const KeyCase kKeyCases[] = {
@@ -99,6 +102,8 @@ struct AdjustCase {
     BoardSettings expected;
     int32_t messageNum;
 };
+
+void PrintTo(const AdjustCase& c, std::ostream* out) { *out << c.name; }
 
 // On a primary screen of 800 x 600 and no other monitor.
 const AdjustCase kAdjustCases[] = {

@@ -1,0 +1,121 @@
+// Any bytes as the settings file: the reader must never step outside a
+// buffer, must leave the store within its limits, must agree with the plain
+// key search, and what it read must come back whole through the writer.
+#include "schedule/store.h"
+#include "settings_file/settings_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+// The plain key search is quadratic; beyond this size only the indexed
+// reader runs, so that the fuzzer keeps its pace.
+constexpr size_t kCompareLimit = 16384;
+
+struct Monitor {
+    int32_t left, top, right, bottom;
+};
+constexpr Monitor kMonitors[] = {{0, 0, 1024, 768}, {1024, -200, 2944, 880}};
+
+bool withinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    for (const Monitor& m : kMonitors)
+        if (left >= m.left && top >= m.top && right <= m.right && bottom <= m.bottom) return true;
+    return false;
+}
+
+constexpr ScreenGeometry kScreen = {1024, 768, withinOneMonitor};
+
+BoardSettings readSettings;
+MessageTable readTable;
+char composed[kSettingsFileMaxBytes];
+
+// A reset store with every byte defined, made once: copying it is much
+// cheaper than resetting under the fuzzer's instrumentation.
+BoardSettings resetSettings;
+MessageTable resetTable;
+
+void freshStore()
+{
+    static const bool made = [] {
+        std::memset(&boardSettings, 0, sizeof boardSettings);
+        std::memset(&messageTable, 0, sizeof messageTable);
+        resetStore();
+        resetSettings = boardSettings;
+        resetTable = messageTable;
+        return true;
+    }();
+    (void)made;
+    boardSettings = resetSettings;
+    messageTable = resetTable;
+}
+
+void check(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+void checkWithinLimits()
+{
+    const int64_t x = boardSettings.winX;
+    const int64_t y = boardSettings.winY;
+    check(withinOneMonitor(boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardWidth),
+                           static_cast<int32_t>(y + kBoardHeight)));
+    check(boardSettings.topmost >= 0 && boardSettings.autoend >= 0 && boardSettings.endsec >= 0);
+    check(messageTable.MessageNum >= 0 && messageTable.MessageNum <= kMaxMessages);
+    for (int i = 0; i < messageTable.MessageNum; ++i) {
+        const MessageEntry& entry = messageTable.entries[i];
+        check(entry.dateNum >= 0 && entry.dateNum <= kMaxDatesPerMessage);
+        const void* nul = std::memchr(entry.text, '\0', kMessageTextSize);
+        check(nul != nullptr);
+        check(std::strpbrk(entry.text, "\r\n") == nullptr);
+    }
+}
+
+bool countedPartsEqualRead()
+{
+    if (std::memcmp(&boardSettings, &readSettings, sizeof boardSettings) != 0) return false;
+    if (messageTable.MessageNum != readTable.MessageNum) return false;
+    for (int i = 0; i < readTable.MessageNum; ++i) {
+        const MessageEntry& a = readTable.entries[i];
+        const MessageEntry& b = messageTable.entries[i];
+        if (std::strcmp(a.text, b.text) != 0 || a.dateNum != b.dateNum) return false;
+        if (std::memcmp(a.dates, b.dates, sizeof(DateCode) * static_cast<size_t>(a.dateNum)) != 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    // Larger files are refused before they are read.
+    if (size > static_cast<size_t>(kSettingsFileMaxBytes)) return 0;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    freshStore();
+    applySettingsText(text, kScreen);
+    checkWithinLimits();
+    readSettings = boardSettings;
+    readTable = messageTable;
+
+    if (size <= kCompareLimit) {
+        freshStore();
+        applySettingsTextByScan(text, kScreen);
+        check(std::memcmp(&boardSettings, &readSettings, sizeof boardSettings) == 0);
+        check(std::memcmp(&messageTable, &readTable, sizeof messageTable) == 0);
+    }
+
+    // Written out and read back, the store is what the file gave.
+    boardSettings = readSettings;
+    messageTable = readTable;
+    const int length = composeSettingsText(composed, sizeof composed);
+    check(length > 0);
+    freshStore();
+    applySettingsText(std::string_view(composed, static_cast<size_t>(length)), kScreen);
+    check(countedPartsEqualRead());
+    return 0;
+}
