@@ -55,8 +55,25 @@ void mirrorItems(HWND dialog, int id, const ItemMessages& m)
     for (int i = head; i < modelCount - tail; ++i) insertItem(dialog, id, m, i, controlItemText(id, i));
 }
 
+// The properties a control of each kind has. The initialisation marks every
+// bit of every control; a bit a kind lacks must not reach the real control,
+// or a button would be given the empty text of a field it does not have.
+unsigned propertiesOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::ListBox:
+    case ControlKind::DropDown: return kChangedItems | kChangedSelection | kChangedEnabled;
+    case ControlKind::PushButton: return kChangedEnabled;
+    case ControlKind::CheckButton: return kChangedCheck;
+    case ControlKind::EditField: return kChangedText | kChangedReadOnly | kChangedLimit;
+    case ControlKind::None: break;
+    }
+    return 0;
+}
+
 void mirrorControl(HWND dialog, int id, unsigned changes)
 {
+    changes &= propertiesOf(settingsControlKind(id));
     if (const ItemMessages* m = itemMessagesOf(id)) {
         if (changes & kChangedItems) mirrorItems(dialog, id, *m);
         // Rebuilt items lose the selection: set it again after them.
