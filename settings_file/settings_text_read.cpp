@@ -27,11 +27,6 @@ constexpr bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
 int twoDigits(std::string_view text, size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
 
-bool allDigits(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char byte) { return isDigit(byte); });
-}
-
 constexpr int kNoLine = -1;
 
 // Where the value of each key's first line starts, or kNoLine. Filled by
@@ -55,17 +50,20 @@ void record(int32_t& slot, int valueStart)
 // six header names, all compared without regard to ASCII case.
 void indexLine(std::string_view name, int valueStart)
 {
-    for (int h = 0; h < kHeaderKeyCount; ++h) {
-        const std::string_view headerName = kHeaderKeys[h].substr(0, kHeaderKeys[h].size() - 1);
-        if (equalsIgnoringAsciiCase(name, headerName)) {
-            record(keyIndex.header[h], valueStart);
-            return;
+    if (name.size() < 4) return;
+    if (!isDigit(name[0]) || !isDigit(name[1])) {
+        // Header names begin with a letter, message keys with two digits.
+        for (int h = 0; h < kHeaderKeyCount; ++h) {
+            if (equalsIgnoringAsciiCase(name, kHeaderKeys[h].substr(0, kHeaderKeys[h].size() - 1))) {
+                record(keyIndex.header[h], valueStart);
+                return;
+            }
         }
+        return;
     }
-    if (name.size() < 4 || !isDigit(name[0]) || !isDigit(name[1])) return;
     const int message = twoDigits(name, 0);
     const std::string_view rest = name.substr(2);
-    if (rest.size() == 2 && allDigits(rest)) {
+    if (rest.size() == 2 && isDigit(rest[0]) && isDigit(rest[1])) {
         const int number = twoDigits(rest, 0);
         if (number == 0)
             record(keyIndex.text[message], valueStart);
