@@ -59,9 +59,17 @@ int win32WriteFileDurably(const char* path, const char* data, int length)
 
 int win32RemoveFile(const char* path) { return DeleteFileA(path) ? 0 : -1; }
 
-// Windows refuses by itself to replace a read-only target.
+// Windows refuses to replace a read-only target by itself; Wine does not,
+// so the attribute is checked here as well.
+bool isReadOnly(const char* path)
+{
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 int win32ReplaceFile(const char* from, const char* to)
 {
+    if (isReadOnly(to)) return -1;
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
 }
 
