@@ -7,6 +7,7 @@
 
 #include "board.h"
 #include "boxes.h"
+#include "controls.h"
 #include "input.h"
 #include "output.h"
 #include "tray.h"
@@ -48,7 +49,10 @@ const char kUsage[] =
     "  key NAME             a real key stroke through SendInput (return, escape, ...)\n"
     "  activate-dialog      make the board's box the foreground window\n"
     "  foreground           print the foreground window and its class\n"
-    "  acp                  print the ANSI code page of this Wine session\n";
+    "  acp                  print the ANSI code page of this Wine session\n"
+    "  set-text ID HEX      WM_SETTEXT of UTF-16 (hex units, - for empty) to control ID of the box\n"
+    "  select ID INDEX      choose item INDEX of list ID of the box, with its notification\n"
+    "  control ID           print control ID of the box: text, state, items\n";
 
 int argInt(int argc, char** argv, int index, int fallback)
 {
@@ -270,6 +274,8 @@ int run(int argc, char** argv)
         return result(SendMessageTimeoutW(dialog, WM_COMMAND, x, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0);
     }
     if (is(command, "activate-dialog")) return result(SetForegroundWindow(dialog) != 0);
+    int controlResult = runControlCommand(dialog, command, argc, argv);
+    if (controlResult >= 0) return controlResult;
     out(kUsage);
     return 2;
 }
