@@ -211,7 +211,7 @@ case_dialog_length() {
   expect_buttons "empty text" "000|000"
   # A selected message makes Change message follow the text too.
   drv_ok "select a message" select $DLG_MESSAGES 0 || return
-  set_text $DLG_TEXT 'ゴミ出し（燃えるゴミ）の日です' || return
+  set_text $DLG_TEXT 'ゴミ出し（燃えるゴミ）の日です。' || return
   expect_control "32 bytes" $DLG_NOTICE text "$LENGTH_NOTICE"
   expect_buttons "32 bytes with a message selected" "001|100"
   set_text $DLG_TEXT 'あいうえおかきくけこさしすせそ' || return
