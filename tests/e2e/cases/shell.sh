@@ -83,8 +83,8 @@ case_gesture() {
   # gesture ends there, so a later move does not start the system move.
   drv_ok "press" down 50 50 && drv_ok "move" move 51 50 && drv_ok "move" move 52 50 &&
     drv_ok "release" up 52 50 || return
-  sleep 0.8
-  expect_running "release after two moves"
+  sleep 1
+  expect_not_closed "release after two moves"
   drv_ok "move without a press" move 60 50 || return
   drv_ok "a move after the ended gesture starts no system move" no-move-loop 1200
   refresh_board
@@ -111,7 +111,8 @@ case_drag() {
   park_pointer
   drv_ok "the move ends with the release" drag-end 3000 || return
   read_board "$LAST_OUTPUT"
-  expect_running "the release that ends a move does not close"
+  sleep 0.5
+  expect_not_closed "the release that ends a move"
   local dx=$((BOARD_X - 100)) dy=$((BOARD_Y - 100))
   (( dx >= 292 && dx <= 308 && dy >= 192 && dy <= 208 )) ||
     fail "pointer drag moved the board by $dx,$dy, not about 300,200"
@@ -172,14 +173,15 @@ case_wm_close() {
 e2e_case auto-exit ja "endsec 3 is raised to 5: the board closes on the 5th tick and saves endsec=5"
 case_auto_exit() {
   printf 'winX=320\r\nwinY=240\r\ntopmost=0\r\nautoend=1\r\nendsec=3\r\nMessageNum=0\r\n' >"$CASE_DIR/notavex.ini"
-  local start=$SECONDS
   start_board || return
-  # The count starts at creation, shortly before the window shows.
-  sleep 3.6
-  expect_running "3.6 s after the board showed (endsec 3 must be raised to 5)"
+  # The ticks count from window creation, which is at most half a second
+  # before the driver saw the window: the close at the 5th tick saves the
+  # file 4.5 to 5.1 s after that; the 3rd tick would be before 3.1 s.
+  local saved
+  saved=$(wait_for_save "auto-exit" 12000) || return
+  local took=$((saved - BOARD_SHOWN_MS))
+  (( took >= 3800 && took <= 5800 )) || fail "the auto-exit saved ${took} ms after the board showed, not about 5 s"
   expect_exit "auto-exit" 8 || return
-  local took=$((SECONDS - start))
-  (( took <= 9 )) || fail "auto-exit took ${took}s"
   expect_ini "saved by the auto-exit" <<'INI'
 winX=320
 winY=240

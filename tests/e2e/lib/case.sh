@@ -12,6 +12,7 @@ BOARD_X=""
 BOARD_Y=""
 BOARD_EXSTYLE=""
 BOARD_EXIT_CODE=""
+BOARD_SHOWN_MS=""
 LAST_OUTPUT=""
 
 fail() { CASE_FAILS+=("$*"); }
@@ -78,7 +79,10 @@ start_board() {
   if ! drv_ok "the board did not appear" wait 20000; then
     return 1
   fi
+  BOARD_SHOWN_MS=$(now_ms)
   read_board "$LAST_OUTPUT"
+  # Every close saves the file: a copy taken now tells whether one happened.
+  cp "$CASE_DIR/notavex.ini" "$CASE_DIR/at-start.ini" 2>/dev/null
   # The first paint has been sent; give the X server a moment to show it.
   sleep 0.4
 }
@@ -106,6 +110,29 @@ expect_exit() {
 
 expect_running() {
   board_running || fail "$1: the program has ended"
+}
+
+# No close has happened: the file is as it was when the board showed, and
+# the window is still there.
+expect_not_closed() {
+  cmp -s "$CASE_DIR/at-start.ini" "$CASE_DIR/notavex.ini" || fail "$1: the file was saved (the board closed)"
+  drv info >/dev/null || fail "$1: the board window is gone"
+}
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Waits up to $2 ms for a close to save the file; prints when (ms).
+wait_for_save() {
+  local what=$1 limit=$2 start
+  start=$(now_ms)
+  while cmp -s "$CASE_DIR/at-start.ini" "$CASE_DIR/notavex.ini"; do
+    if [ $(( $(now_ms) - start )) -ge "$limit" ]; then
+      fail "$what: no save within ${limit} ms"
+      return 1
+    fi
+    sleep 0.05
+  done
+  now_ms
 }
 
 # Ends a board that a case left running (a failed case); by its pid only.
