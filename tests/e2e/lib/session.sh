@@ -10,7 +10,6 @@ E2E_RUN_DIR=""
 E2E_XVFB_PID=""
 E2E_PREFIX_READY=""
 E2E_LOCALE=""
-E2E_OWN_DISPLAY=""
 
 e2e_log() { printf '%s\n' "$*" >&2; }
 
@@ -32,11 +31,9 @@ session_start_display() {
     Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -wr \
       >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
-    local waited
-    for waited in $(seq 1 50); do
+    for _ in $(seq 1 50); do
       if xdpyinfo -display ":$n" >/dev/null 2>&1; then
         export DISPLAY=":$n"
-        E2E_OWN_DISPLAY=1
         return 0
       fi
       kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
