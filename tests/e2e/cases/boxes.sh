@@ -82,6 +82,12 @@ case_tray_left() {
   overflow_ini 360 40
   start_board || return
   expect_overflow_box "first paint" || return
+  # While the box is open the board takes no mouse input: a real click on
+  # it does not close it.
+  xdotool mousemove $((BOARD_X + 120)) $((BOARD_Y + 60)) sleep 0.3 click 1
+  park_pointer
+  sleep 0.8
+  expect_not_closed "a click on the board while the overflow box is open"
   drv_ok "OK" press 1 && drv_ok "the box closes" no-dialog 3000 || return
   drv_ok "left press on the tray icon" tray left || return
   expect_overflow_box "repaint after the tray click" || return
@@ -168,4 +174,59 @@ INI
   park_pointer
   version_box_closed "Enter (X keyboard)" || return
   close_board || return
+}
+
+e2e_case version-box-holds-exit ja "an auto-exit that falls due while the version box is open waits for OK"
+case_version_box_holds_exit() {
+  printf 'winX=420\r\nwinY=260\r\ntopmost=0\r\nautoend=1\r\nendsec=5\r\nMessageNum=0\r\n' >"$CASE_DIR/notavex.ini"
+  start_board || return
+  open_version_box || return
+  # Due at the 5th tick; two seconds later the board is still open.
+  local left=$((BOARD_SHOWN_MS + 7000 - $(now_ms)))
+  (( left > 0 )) && sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
+  expect_not_closed "7 s after the board showed, with the version box open"
+  drv_ok "OK on the version box" press 1 || return
+  # The next tick after the box has closed ends the run.
+  wait_for_save "auto-exit after the version box" 2500 || return
+  expect_exit "auto-exit after the version box" || return
+  expect_ini "saved by the auto-exit" <<'INI'
+winX=420
+winY=260
+topmost=0
+autoend=1
+endsec=5
+MessageNum=0
+INI
+}
+
+e2e_case size-error "ja en" "a settings file over 256 KiB: the SIZE ERROR box in Japanese before the board shows; the file kept as .bak"
+case_size_error() {
+  # One byte over the reader's limit (256 KiB), with a place the board
+  # must not take from it.
+  local head='winX=500\r\nwinY=500\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n'
+  {
+    printf "$head"
+    head -c $((256 * 1024 + 1 - $(printf "$head" | wc -c) - 2)) /dev/zero | tr '\0' 'x'
+    printf '\r\n'
+  } >"$CASE_DIR/notavex.ini"
+  cp "$CASE_DIR/notavex.ini" "$CASE_DIR/refused.ini"
+  (cd "$CASE_DIR" && exec env LD_PRELOAD="$E2E_FAKETIME_LIB" FAKETIME="$E2E_DATE" \
+    LC_ALL="$E2E_LOCALE" wine "$E2E_NOTAVEX") >>"$CASE_DIR/board.log" 2>&1 &
+  BOARD_PID=$!
+  drv_ok "SIZE ERROR box" dialog 20000 || return
+  local report=$LAST_OUTPUT text
+  expect_field "box" caption "SIZE ERROR" "$report"
+  text=$(printf '%s\n' "$report" | awk '$1 == "item" && $2 == 65535 { sub("^item 65535 Static ", ""); print; exit }')
+  expect_eq "box text" "$text" "notavex.iniファイルが大きすぎるため設定を取得できませんでした。"
+  printf '%s\n' "$report" | grep -q '^item 1 Button OK$' || fail "SIZE ERROR box: no OK button"
+  drv info >/dev/null && fail "the board is shown while the creation's box is open"
+  drv_ok "OK" press 1 || return
+  drv_ok "the board shows after the box" wait 10000 || return
+  read_board "$LAST_OUTPUT"
+  # The refused file changed nothing: the board stands at the default place.
+  expect_eq "board at the default place" "$BOARD_X $BOARD_Y" "0 0"
+  close_board || return
+  # The save at close keeps the file it could not load.
+  cmp -s "$CASE_DIR/refused.ini" "$CASE_DIR/notavex.ini.bak" ||
+    fail "the refused file was not kept as notavex.ini.bak"
 }

@@ -7,11 +7,11 @@ HWND findBoard()
     return FindWindowW(L"Notavex", nullptr);
 }
 
-HWND waitBoard(int ms)
+HWND waitBoard(int ms, bool visible)
 {
     for (int waited = 0;; waited += 50) {
         HWND board = findBoard();
-        if (board && IsWindowVisible(board)) return board;
+        if (board && (!visible || IsWindowVisible(board))) return board;
         if (waited >= ms) return nullptr;
         Sleep(50);
     }

@@ -5,8 +5,9 @@
 
 // The board: the top-level window of class "Notavex", or null.
 HWND findBoard();
-// Waits up to ms milliseconds for the board to exist and be visible.
-HWND waitBoard(int ms);
+// Waits up to ms milliseconds for the board to exist (and to be visible
+// when visible is true: the boxes of window creation come while it is hidden).
+HWND waitBoard(int ms, bool visible);
 // Waits up to ms milliseconds for the board window to be gone.
 bool waitBoardGone(int ms);
 // Screen position of the board's client origin, the visible board's corner.

@@ -64,9 +64,9 @@ bool is(const char* a, const char* b)
     return lstrcmpA(a, b) == 0;
 }
 
-HWND requireBoard(int ms)
+HWND requireBoard(int ms, bool visible = false)
 {
-    HWND board = waitBoard(ms);
+    HWND board = waitBoard(ms, visible);
     if (!board) out("error: no board window (class Notavex)\n");
     return board;
 }
@@ -140,7 +140,7 @@ int run(int argc, char** argv)
 {
     const char* command = argv[1];
     if (is(command, "wait") || is(command, "info")) {
-        HWND board = requireBoard(is(command, "wait") ? argInt(argc, argv, 2, kDefaultWaitMs) : 0);
+        HWND board = requireBoard(is(command, "wait") ? argInt(argc, argv, 2, kDefaultWaitMs) : 0, true);
         if (!board) return 1;
         printWindow("board", board);
         return 0;
