@@ -104,7 +104,7 @@ for tool in Xvfb xdpyinfo wine wineserver xdotool import iconv; do
 done
 [ -f "$E2E_FAKETIME_LIB" ] || { echo "missing $E2E_FAKETIME_LIB: install faketime" >&2; exit 2; }
 
-trap session_cleanup EXIT
+trap 'stop_board; session_cleanup' EXIT
 trap 'exit 130' INT TERM
 
 session_make_dir
