@@ -50,7 +50,9 @@ button_mask() {
 }
 
 expect_buttons() {  # what mask
-  expect_eq "$1: editing buttons" "$(button_mask)" "$2"
+  # Not inside $(...): a failure recorded in a subshell would be lost.
+  button_mask >"$CASE_DIR/button_mask.out" || return 1
+  expect_eq "$1: editing buttons" "$(cat "$CASE_DIR/button_mask.out")" "$2"
 }
 
 # A list's items joined by '|', then ' @' and the selected index.
