@@ -374,3 +374,49 @@ INI
     $(line_checks today 1 blank) $(line_checks tomorrow 0 plain) $(line_checks tomorrow 1 blank)
   close_board || return
 }
+
+e2e_case dialog-midnight ja "midnight passes with the dialog open; after Cancel the date column is the 15th's, not drawn over the 14th's"
+case_dialog_midnight() {
+  write_ini <<'INI'
+winX=300
+winY=200
+topmost=0
+autoend=0
+endsec=10
+MessageNum=0
+INI
+  cp "$CASE_DIR/notavex.ini" "$CASE_DIR/original.ini"
+  local column='220 0 249 92'
+
+  # What the 15th looks like when the board starts on it.
+  local E2E_DATE='@2008-03-15 09:00:00'
+  start_board || return
+  shot fifteenth
+  local place="$BOARD_X $BOARD_Y"
+  close_board "closing the board of the 15th" || return
+  cp "$CASE_DIR/original.ini" "$CASE_DIR/notavex.ini"
+
+  # The '@' form lets the board's clock run on from ten seconds before midnight.
+  # shellcheck disable=SC2034  # start_board reads it
+  local E2E_DATE='@2008-03-14 23:59:50'
+  start_board || return
+  expect_eq "the board's place" "$BOARD_X $BOARD_Y" "$place"
+  # Before the dialog, which hides the whole board while it is open.
+  shot before
+  # shellcheck disable=SC2046,SC2086
+  pixels before "the 14th's column, unlike the 15th's" $(date_checks) \
+    differ "$CASE_DIR/fifteenth.rgb" $column 1 -1
+  open_settings || return
+  # The board's clock started no later than the board showed: past midnight
+  # ten seconds after that, with some slack.
+  local wait_ms=$((BOARD_SHOWN_MS + 10500 - $(now_ms)))
+  [ "$wait_ms" -gt 0 ] && sleep "$((wait_ms / 1000)).$(printf '%03d' $((wait_ms % 1000)))"
+  drv_ok "Cancel" press $DLG_CANCEL || return
+  drv_ok "the dialog closes" no-dialog 3000 || return
+  sleep 0.4
+  shot after
+  # shellcheck disable=SC2086
+  pixels after "the column after Cancel, against the board started on the 15th" \
+    differ "$CASE_DIR/fifteenth.rgb" $column 0 0
+  close_board || return
+}

@@ -18,6 +18,8 @@ const char kCheckUsage[] =
     "  shadow X0 Y0 X1 Y1 C DX DY C2 MIN\n"
     "                                  at least MIN pixels are C, and each has C2 at\n"
     "                                  (x - DX, y - DY): a copy of C2 shifted by DX, DY\n"
+    "  differ FILE X0 Y0 X1 Y1 MIN MAX MIN..MAX pixels differ from the same pixels of\n"
+    "                                  FILE, a screenshot of the same size\n"
     "  mask X0 Y0 X1 Y1 C              print a hash and the count of the C pixels\n"
     "  dump X0 Y0 X1 Y1                print the pixels\n";
 
@@ -217,6 +219,34 @@ CheckOutcome runCheck(CheckContext& context, char** words, int available, std::s
             outcome.passed = count >= min && orphans == 0;
             outcome.report = std::to_string(count) + " pixels, " + std::to_string(orphans) +
                              " without their shifted copy" + first;
+        }
+    } else if (is("differ")) {
+        const char* other = in.next < available ? words[in.next] : nullptr;
+        ++in.next;
+        Rect r = in.rect();
+        int min = in.integer();
+        int max = in.integer();
+        if (in.ok && other) {
+            Rect a;
+            if (!absoluteRect(context, r, a)) return outsideImage(in.next);
+            RawImage second;
+            if (!loadRawImage(other, context.image.width, context.image.height, second)) {
+                outcome.passed = false;
+                outcome.report = std::string("cannot read ") + other + " as a screenshot of the same size";
+            } else {
+                int count = 0;
+                std::string first;
+                for (int y = a.y0; y <= a.y1; ++y)
+                    for (int x = a.x0; x <= a.x1; ++x) {
+                        if (context.image.at(x, y) == second.at(x, y)) continue;
+                        ++count;
+                        if (first.empty())
+                            first = " first at " + where(x - context.originX, y - context.originY) + " " +
+                                    colourText(context.image.at(x, y)) + " vs " + colourText(second.at(x, y));
+                    }
+                outcome.passed = count >= min && (max < 0 || count <= max);
+                outcome.report = std::to_string(count) + " pixels differ" + first;
+            }
         }
     } else if (is("mask")) {
         Rect r = in.rect();
