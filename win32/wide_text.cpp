@@ -1,5 +1,7 @@
 #include "win32/wide_text.h"
 
+#include "schedule/cp932.h"
+
 namespace {
 // The overflow box is the longest text the program shows: 64 KiB of CP932
 // is at most 64 Ki UTF-16 units.
@@ -12,20 +14,10 @@ wchar_t boxCaption[kBoxCaptionChars];
 int toWideN(const char* text, int length, wchar_t* out, int outChars)
 {
     if (outChars <= 0) return 0;
-    int n = 0;
-    if (length > 0) {
-        n = MultiByteToWideChar(kProgramCodePage, 0, text, length, out, outChars - 1);
-        if (n == 0) {
-            // Too long for out: convert a shorter prefix that still fits.
-            int needed = MultiByteToWideChar(kProgramCodePage, 0, text, length, nullptr, 0);
-            if (needed > outChars - 1) {
-                int cut = length;
-                while (cut > 0 && MultiByteToWideChar(kProgramCodePage, 0, text, cut, nullptr, 0) > outChars - 1)
-                    cut = cut * 3 / 4;
-                n = cut > 0 ? MultiByteToWideChar(kProgramCodePage, 0, text, cut, out, outChars - 1) : 0;
-            }
-        }
-    }
+    // A CP932 byte never makes more than one UTF-16 unit, so a text cut back
+    // to outChars - 1 bytes on a whole character always fits.
+    if (length > outChars - 1) length = cp932FitLength(std::string_view(text, length), outChars - 1);
+    const int n = length > 0 ? MultiByteToWideChar(kProgramCodePage, 0, text, length, out, outChars - 1) : 0;
     out[n] = L'\0';
     return n;
 }
