@@ -40,8 +40,19 @@ struct SettingsPlatform {
     // Puts from in the place of to in one step; refuses a read-only to.
     // 0, or -1 with both files as they were.
     int (*replaceFile)(const char* from, const char* to);
-    // Copies from to to, replacing an older to. 0, or -1.
+    // Copies from to to, replacing an older to, and flushes it to the disk.
+    // 0, or -1 (to may then hold part of the bytes).
     int (*copyFile)(const char* from, const char* to);
+    // Puts from in the place of to only while no file named to exists: an
+    // existing to is never replaced. 0, or -1 with both as they were.
+    int (*renameNoReplace)(const char* from, const char* to);
+    // 1 when both files hold the same bytes, 0 when they differ, -1 when
+    // either cannot be read.
+    int (*sameBytes)(const char* a, const char* b);
+    // Calls each(name, context) for every entry of the current folder whose
+    // name begins with prefix, compared without regard to ASCII case. A few
+    // more may come (Windows also matches short 8.3 names): callers check.
+    void (*listFiles)(const char* prefix, void (*each)(const char* name, void* context), void* context);
     // A modal error box with an OK button, owned by owner; CP932 texts.
     void (*showErrorBox)(OwnerWindow owner, const char* text, const char* caption);
     LocalDate (*localDate)();

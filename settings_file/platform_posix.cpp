@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +20,7 @@ constexpr int kDirectorySize = 4096;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
 char copyChunk[kCopyChunkSize];
+char otherChunk[kCopyChunkSize];
 
 int closeChecked(int fd) { return close(fd) == 0 ? 0 : -1; }
 
@@ -133,6 +136,63 @@ int posixCopyFile(const char* from, const char* to)
     return closeChecked(out) == 0 && ok ? 0 : -1;
 }
 
+int posixRenameNoReplace(const char* from, const char* to)
+{
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
+        // File systems without the flag: a hard link fails on an existing
+        // name just the same.
+        if (errno != EINVAL && errno != ENOSYS) return -1;
+        if (link(from, to) != 0) return -1;
+        unlink(from);
+    }
+    syncDirectoryOf(to);
+    return 0;
+}
+
+// Fills buffer from fd as far as the file goes: the count, or -1.
+ssize_t readChunk(int fd, char* buffer, size_t size)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = read(fd, buffer + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+int posixSameBytes(const char* a, const char* b)
+{
+    const int first = open(a, O_RDONLY);
+    const int second = open(b, O_RDONLY);
+    int result = first >= 0 && second >= 0 ? 1 : -1;
+    while (result == 1) {
+        const ssize_t n = readChunk(first, copyChunk, sizeof copyChunk);
+        const ssize_t m = readChunk(second, otherChunk, sizeof otherChunk);
+        if (n < 0 || m < 0)
+            result = -1;
+        else if (n != m || std::memcmp(copyChunk, otherChunk, static_cast<size_t>(n)) != 0)
+            result = 0;
+        else if (n == 0)
+            break;
+    }
+    if (first >= 0) close(first);
+    if (second >= 0) close(second);
+    return result;
+}
+
+void posixListFiles(const char* prefix, void (*each)(const char* name, void* context), void* context)
+{
+    DIR* folder = opendir(".");
+    if (folder == nullptr) return;
+    const size_t prefixLength = std::strlen(prefix);
+    while (const dirent* entry = readdir(folder))
+        if (strncasecmp(entry->d_name, prefix, prefixLength) == 0) each(entry->d_name, context);
+    closedir(folder);
+}
+
 void posixShowErrorBox(OwnerWindow, const char* text, const char* caption)
 {
     std::fprintf(stderr, "%s: %s\n", caption, text);
@@ -157,8 +217,9 @@ bool posixWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
-    posixReadFile,   posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,      posixCopyFile,
-    posixShowErrorBox, posixLocalDate,      posixPrimaryScreen, posixWithinOneMonitor,
+    posixReadFile,     posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,      posixCopyFile,
+    posixRenameNoReplace, posixSameBytes,     posixListFiles,     posixShowErrorBox,     posixLocalDate,
+    posixPrimaryScreen, posixWithinOneMonitor,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

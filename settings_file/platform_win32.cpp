@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
 
 FileReadResult win32ReadFile(const char* path, char* buffer, int maxBytes, int* length)
@@ -73,7 +75,105 @@ int win32ReplaceFile(const char* from, const char* to)
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
 }
 
-int win32CopyFile(const char* from, const char* to) { return CopyFileA(from, to, FALSE) ? 0 : -1; }
+constexpr DWORD kCopyChunkSize = 65536;
+char copyChunk[kCopyChunkSize];
+char otherChunk[kCopyChunkSize];
+
+// Fills buffer from file as far as the file goes: false when a read failed.
+bool readChunk(HANDLE file, char* buffer, DWORD size, DWORD* got)
+{
+    *got = 0;
+    while (*got < size) {
+        DWORD n = 0;
+        if (!ReadFile(file, buffer + *got, size - *got, &n, nullptr)) return false;
+        if (n == 0) break;
+        *got += n;
+    }
+    return true;
+}
+
+HANDLE openForReading(const char* path)
+{
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// A copy of our own rather than CopyFile, which carries the source's
+// read-only attribute over to the copy and, under Wine, overwrites a
+// read-only target.
+int win32CopyFile(const char* from, const char* to)
+{
+    if (isReadOnly(to)) return -1;
+    HANDLE in = openForReading(from);
+    if (in == INVALID_HANDLE_VALUE) return -1;
+    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) {
+        CloseHandle(in);
+        return -1;
+    }
+    bool ok = true;
+    for (;;) {
+        DWORD got = 0;
+        if (!readChunk(in, copyChunk, kCopyChunkSize, &got)) ok = false;
+        if (!ok || got == 0) break;
+        DWORD written = 0;
+        if (!WriteFile(out, copyChunk, got, &written, nullptr) || written != got) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ok && FlushFileBuffers(out);
+    CloseHandle(in);
+    ok = CloseHandle(out) && ok;
+    return ok ? 0 : -1;
+}
+
+int win32RenameNoReplace(const char* from, const char* to)
+{
+    wchar_t wideFrom[MAX_PATH];
+    wchar_t wideTo[MAX_PATH];
+    toWide(from, wideFrom, MAX_PATH);
+    toWide(to, wideTo, MAX_PATH);
+    // Without MOVEFILE_REPLACE_EXISTING an existing target makes it fail.
+    return MoveFileExW(wideFrom, wideTo, MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+}
+
+int win32SameBytes(const char* a, const char* b)
+{
+    HANDLE first = openForReading(a);
+    HANDLE second = openForReading(b);
+    int result = first != INVALID_HANDLE_VALUE && second != INVALID_HANDLE_VALUE ? 1 : -1;
+    while (result == 1) {
+        DWORD n = 0;
+        DWORD m = 0;
+        if (!readChunk(first, copyChunk, kCopyChunkSize, &n) || !readChunk(second, otherChunk, kCopyChunkSize, &m))
+            result = -1;
+        else if (n != m || std::memcmp(copyChunk, otherChunk, n) != 0)
+            result = 0;
+        else if (n == 0)
+            break;
+    }
+    if (first != INVALID_HANDLE_VALUE) CloseHandle(first);
+    if (second != INVALID_HANDLE_VALUE) CloseHandle(second);
+    return result;
+}
+
+void win32ListFiles(const char* prefix, void (*each)(const char* name, void* context), void* context)
+{
+    constexpr int kPatternSize = MAX_PATH;
+    char pattern[kPatternSize];
+    wsprintfA(pattern, "%.200s*", prefix);
+    wchar_t widePattern[kPatternSize];
+    toWide(pattern, widePattern, kPatternSize);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileExW(widePattern, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        char name[MAX_PATH];
+        fromWide(found.cFileName, name, MAX_PATH);
+        each(name, context);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
 
 void win32ShowErrorBox(OwnerWindow owner, const char* text, const char* caption)
 {
@@ -119,8 +219,9 @@ bool win32WithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
-    win32ReadFile,     win32WriteFileDurably, win32RemoveFile,    win32ReplaceFile,     win32CopyFile,
-    win32ShowErrorBox, win32LocalDate,        win32PrimaryScreen, win32WithinOneMonitor,
+    win32ReadFile,        win32WriteFileDurably, win32RemoveFile,   win32ReplaceFile,  win32CopyFile,
+    win32RenameNoReplace, win32SameBytes,        win32ListFiles,    win32ShowErrorBox, win32LocalDate,
+    win32PrimaryScreen,   win32WithinOneMonitor,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

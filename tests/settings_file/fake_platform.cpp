@@ -58,8 +58,35 @@ int fakeCopyFile(const char* from, const char* to)
 {
     const auto source = fake.files.find(from);
     if (fake.failCopy || source == fake.files.end() || source->second.locked || !writable(to)) return -1;
-    fake.files[to] = FakeFile{source->second.bytes};
+    const std::string& bytes = source->second.bytes;
+    fake.files[to] = FakeFile{fake.shortCopy ? bytes.substr(0, bytes.size() / 2) : bytes};
+    return fake.shortCopy ? -1 : 0;
+}
+
+int fakeRenameNoReplace(const char* from, const char* to)
+{
+    const auto source = fake.files.find(from);
+    if (source == fake.files.end() || fake.files.count(to) == 1) return -1;
+    FakeFile moved = source->second;
+    fake.files.erase(source);
+    fake.files[to] = moved;
     return 0;
+}
+
+int fakeSameBytes(const char* a, const char* b)
+{
+    const auto first = fake.files.find(a);
+    const auto second = fake.files.find(b);
+    if (first == fake.files.end() || second == fake.files.end() || first->second.locked || second->second.locked)
+        return -1;
+    return first->second.bytes == second->second.bytes ? 1 : 0;
+}
+
+void fakeListFiles(const char* prefix, void (*each)(const char* name, void* context), void* context)
+{
+    const std::string start(prefix);
+    for (const auto& file : fake.files)
+        if (file.first.compare(0, start.size(), start) == 0) each(file.first.c_str(), context);
 }
 
 void fakeShowErrorBox(OwnerWindow owner, const char* text, const char* caption)
@@ -83,8 +110,9 @@ bool fakeWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bott
 void installFakePlatform()
 {
     fake = FakePlatform{};
-    settingsPlatform = {fakeReadFile,     fakeWriteFileDurably, fakeRemoveFile,    fakeReplaceFile,     fakeCopyFile,
-                        fakeShowErrorBox, fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor};
+    settingsPlatform = {fakeReadFile,         fakeWriteFileDurably, fakeRemoveFile,   fakeReplaceFile,
+                        fakeCopyFile,         fakeRenameNoReplace,  fakeSameBytes,    fakeListFiles,
+                        fakeShowErrorBox,     fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

@@ -33,6 +33,7 @@ struct FakePlatform {
     WriteFault writeFault = WriteFault::none;
     bool failReplace = false;
     bool failCopy = false;
+    bool shortCopy = false;  // the copy stops half-way (a full disk) and fails
     std::vector<ShownBox> boxes;
     LocalDate date = {2008, 3, 14, 5};
     ScreenSize screen = {1024, 768};

@@ -26,7 +26,7 @@ protected:
         ASSERT_EQ(chdir(pattern), 0);
         settingsPlatform = kSystemSettingsPlatform;
         resetStore();
-        settingsFileNotLoaded = false;
+        resetSettingsFileState();
     }
     void TearDown() override
     {
@@ -98,6 +98,28 @@ TEST_F(PosixPlatform, CopyReplacesAnOlderCopyAndRemoveRemoves)
     EXPECT_EQ(settingsPlatform.removeFile("b.bak"), 0);
     EXPECT_FALSE(exists("b.bak"));
     EXPECT_EQ(settingsPlatform.writeFileDurably("no-such-folder/x", "x", 1), -1);
+}
+
+void addName(const char* name, void* names) { static_cast<std::string*>(names)->append(name).append(" "); }
+
+TEST_F(PosixPlatform, BackupPrimitivesNeverReplaceAndCompareWholeFiles)
+{
+    write("a.tmp", "new");
+    write("b.bak", "old");
+    EXPECT_EQ(settingsPlatform.renameNoReplace("a.tmp", "b.bak"), -1);
+    EXPECT_EQ(read("b.bak"), "old");
+    EXPECT_EQ(settingsPlatform.renameNoReplace("a.tmp", "c.bak"), 0);
+    EXPECT_FALSE(exists("a.tmp"));
+
+    write("big1", std::string(100000, 'x'));
+    write("big2", std::string(100000, 'x') + "y");
+    EXPECT_EQ(settingsPlatform.sameBytes("big1", "big1"), 1);
+    EXPECT_EQ(settingsPlatform.sameBytes("big1", "big2"), 0);
+    EXPECT_EQ(settingsPlatform.sameBytes("big1", "missing"), -1);
+
+    std::string names;
+    settingsPlatform.listFiles("B.", addName, &names);
+    EXPECT_EQ(names, "b.bak ");
 }
 
 TEST_F(PosixPlatform, LoadCreatesTheDefaultFileAndSaveKeepsAReadOnlyOne)
