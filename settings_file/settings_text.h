@@ -39,11 +39,20 @@ struct ScreenGeometry {
 // (a store within its limits always fits in kLargestComposedText).
 int composeSettingsText(char* out, int capacity);
 
+// What applying a text made of it.
+struct SettingsReadReport {
+    bool keyFound;   // some line starts with a key
+    bool nulInside;  // a zero byte hid the rest of the text
+    // Every non-empty line was used and no value was cut: the store holds
+    // all the text says, and writing it loses nothing.
+    bool whole;
+};
+
 // Applies a file's text to the store: looks up every key, converts and stores
 // the values, then adjusts the board settings and counts. The text ends at its
 // first NUL or at its size. Keys the text lacks leave the store's values.
 // Linear in the size of the text.
-void applySettingsText(std::string_view text, const ScreenGeometry& screen);
+SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen);
 
 // The same result as applySettingsText, found by searching the text with
 // findKey for each key in turn: quadratic, kept as the plain reference that
@@ -64,3 +73,7 @@ std::string_view valueAt(std::string_view text, int at);
 // 32-bit arithmetic that wraps around; anything else ends it; no digits
 // give 0. Only the first kValueBufferSize - 1 bytes take part.
 int32_t convertNumber(std::string_view value);
+// True when convertNumber loses nothing of value that a writer would keep:
+// it is empty, or blanks, a sign and digits (blanks may follow), within
+// kValueBufferSize - 1 bytes.
+bool isWholeNumber(std::string_view value);

@@ -24,32 +24,50 @@ void adjustBoardSettings(const ScreenGeometry& screen);
 //   count(i)    "%02dNum=" of message i
 //   text(i)     "%02d00=" of message i
 //   date(i, k)  "%02d%02d=" of message i and date number k (1..100)
+// What applyWithFinder took from the text.
+struct AppliedLines {
+    int used;  // lines whose value went into the store
+    bool cut;  // some value did not fit whole
+};
+
 template <typename Finder>
-void applyWithFinder(std::string_view text, const ScreenGeometry& screen, const Finder& finder)
+AppliedLines applyWithFinder(std::string_view text, const ScreenGeometry& screen, const Finder& finder)
 {
+    AppliedLines applied = {0, false};
+    auto number = [&](int at) {
+        const std::string_view value = valueAt(text, at);
+        ++applied.used;
+        if (!isWholeNumber(value)) applied.cut = true;
+        return convertNumber(value);
+    };
     int32_t* const headerFields[kHeaderKeyCount] = {
         &boardSettings.winX,   &boardSettings.winY,   &boardSettings.topmost,
         &boardSettings.autoend, &boardSettings.endsec, &messageTable.MessageNum,
     };
     for (int h = 0; h < kHeaderKeyCount; ++h) {
         const int at = finder.header(h);
-        if (at >= 0) *headerFields[h] = convertNumber(valueAt(text, at));
+        if (at >= 0) *headerFields[h] = number(at);
     }
     adjustBoardSettings(screen);
 
     for (int i = 0; i < messageTable.MessageNum; ++i) {
         MessageEntry& entry = messageTable.entries[i];
         int at = finder.count(i);
-        if (at >= 0) entry.dateNum = convertNumber(valueAt(text, at));
+        if (at >= 0) entry.dateNum = number(at);
         if (entry.dateNum < 0) entry.dateNum = 0;
         if (entry.dateNum > kMaxDatesPerMessage) entry.dateNum = kMaxDatesPerMessage;
 
         at = finder.text(i);
-        if (at >= 0) cp932CopyFit(entry.text, kMessageTextSize, valueAt(text, at));
+        if (at >= 0) {
+            const std::string_view value = valueAt(text, at);
+            ++applied.used;
+            if (cp932CopyFit(entry.text, kMessageTextSize, value) < static_cast<int>(value.size())) applied.cut = true;
+        }
 
         for (int k = 1; k <= entry.dateNum; ++k) {
             at = finder.date(i, k);
-            if (at >= 0) entry.dates[k - 1] = convertNumber(valueAt(text, at));
+            if (at >= 0) entry.dates[k - 1] = number(at);
         }
     }
+    return applied;
 }

@@ -25,6 +25,9 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 
 constexpr bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
+// What the number conversion skips before a number.
+constexpr bool isBlank(char byte) { return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f'; }
+
 int twoDigits(std::string_view text, size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
 
 constexpr int kNoLine = -1;
@@ -38,10 +41,16 @@ struct KeyIndex {
     int32_t dates[kMaxMessages][kMaxDatesPerMessage];  // date number k at [k - 1]
 };
 KeyIndex keyIndex;
+// Of the text last indexed: lines with any byte in them, and lines that
+// hold the first place of some key.
+int nonEmptyLines;
+int keyLines;
 
 void record(int32_t& slot, int valueStart)
 {
-    if (slot == kNoLine) slot = valueStart;  // the first line wins
+    if (slot != kNoLine) return;  // the first line wins
+    slot = valueStart;
+    ++keyLines;
 }
 
 // A line's name is its bytes before the first '='. Each name matches at most
@@ -81,6 +90,8 @@ void buildKeyIndex(std::string_view text)
     // All bytes 0xFF: every slot kNoLine, in one sweep.
     static_assert(kNoLine == -1);
     std::memset(&keyIndex, 0xFF, sizeof keyIndex);
+    nonEmptyLines = 0;
+    keyLines = 0;
     const int length = static_cast<int>(text.size());
     int lineStart = 0;
     while (lineStart < length) {
@@ -90,6 +101,7 @@ void buildKeyIndex(std::string_view text)
             indexLine(text.substr(lineStart, at - lineStart), at + 1);
             while (at < length && !isLineEnd(text[at])) ++at;
         }
+        if (at > lineStart) ++nonEmptyLines;
         lineStart = at + 1;  // the byte after a CR or LF starts a line
     }
 }
@@ -163,14 +175,28 @@ int32_t convertNumber(std::string_view value)
 {
     value = value.substr(0, std::min<size_t>(value.size(), kValueBufferSize - 1));
     size_t at = 0;
-    while (at < value.size() && (value[at] == ' ' || value[at] == '\t' || value[at] == '\v' || value[at] == '\f'))
-        ++at;
+    while (at < value.size() && isBlank(value[at])) ++at;
     bool negative = false;
     if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
     uint32_t number = 0;  // unsigned, so that overflow wraps around
     for (; at < value.size() && isDigit(value[at]); ++at) number = number * 10u + static_cast<uint32_t>(value[at] - '0');
     if (negative) number = 0u - number;
     return static_cast<int32_t>(number);
+}
+
+bool isWholeNumber(std::string_view value)
+{
+    if (value.size() > kValueBufferSize - 1) return false;
+    const auto blank = [&](size_t n) { return n < value.size() && isBlank(value[n]); };
+    size_t at = 0;
+    while (blank(at)) ++at;
+    if (at == value.size()) return at == 0;
+    if (value[at] == '+' || value[at] == '-') ++at;
+    const size_t digits = at;
+    while (at < value.size() && isDigit(value[at])) ++at;
+    if (at == digits) return false;
+    while (blank(at)) ++at;
+    return at == value.size();
 }
 
 void adjustBoardSettings(const ScreenGeometry& screen)
@@ -183,9 +209,13 @@ void adjustBoardSettings(const ScreenGeometry& screen)
     if (messageTable.MessageNum > kMaxMessages) messageTable.MessageNum = kMaxMessages;
 }
 
-void applySettingsText(std::string_view text, const ScreenGeometry& screen)
+SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen)
 {
-    text = untilFirstNul(text);
-    buildKeyIndex(text);
-    applyWithFinder(text, screen, IndexFinder{});
+    const std::string_view read = untilFirstNul(text);
+    buildKeyIndex(read);
+    const AppliedLines applied = applyWithFinder(read, screen, IndexFinder{});
+    const bool nulInside = read.size() < text.size();
+    // Each key has its own line, so the lines used are as many as the keys
+    // that took a value.
+    return {keyLines > 0, nulInside, !nulInside && !applied.cut && applied.used == nonEmptyLines};
 }
