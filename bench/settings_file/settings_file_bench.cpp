@@ -117,7 +117,7 @@ void BM_SaveLargestStoreToFile(benchmark::State& state)
         return;
     }
     settingsPlatform = kSystemSettingsPlatform;
-    settingsFileNotLoaded = false;
+    resetSettingsFileState();
     fillStore(kMaxMessages);
     for (auto _ : state)
         if (saveSettings(nullptr) != 0) state.SkipWithError("save failed");

@@ -8,7 +8,7 @@ void StoreTest::SetUp()
 {
     installFakePlatform();
     resetStore();
-    settingsFileNotLoaded = false;
+    resetSettingsFileState();
 }
 
 void StoreTest::TearDown() { removeFakePlatform(); }

@@ -1,0 +1,12 @@
+// The files the program keeps in its working folder, all named from the
+// settings file's own name.
+#pragma once
+
+constexpr char kSettingsPath[] = "notavex.ini";
+// A save writes here first and then renames it over the settings file; a
+// backup is copied here and then renamed to its own name. In the same
+// folder, so that each rename stays on one volume.
+constexpr char kTemporaryPath[] = "notavex.ini.tmp";
+// Backups: notavex.ini.bak, then notavex.ini.1.bak, notavex.ini.2.bak, ...
+constexpr char kBackupPrefix[] = "notavex.ini.";
+constexpr char kBackupSuffix[] = ".bak";
