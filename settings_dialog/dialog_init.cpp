@@ -4,6 +4,8 @@
 
 SettingsDialogState dialogState;
 SettingsDialogControls dialogControls;
+BoardSettings openingSettings;
+MessageTable openingTable;
 
 namespace {
 
@@ -62,6 +64,9 @@ void fillDayBox(int days)
 void initSettingsDialog()
 {
     dialogState = SettingsDialogState{0, 0, 0, 1, 0};
+    // What Cancel puts back.
+    openingSettings = boardSettings;
+    openingTable = messageTable;
 
     // Start from the blank template, then mark every property so that the
     // front end copies the whole model once.

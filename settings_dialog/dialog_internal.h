@@ -12,6 +12,10 @@ void formatDecimal(int32_t value, char* buf, int size);
 // or a value outside 32 bits, reads as 0.
 int32_t readDecimal(const char* text);
 
+// The store as the dialog found it when it opened.
+extern BoardSettings openingSettings;
+extern MessageTable openingTable;
+
 // Empties the day box and fills it with "1" .. days.
 void fillDayBox(int days);
 

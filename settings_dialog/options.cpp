@@ -39,14 +39,21 @@ DialogOutcome settingsOk(OwnerWindow owner)
     boardSettings.topmost = c.topmostBox.on ? 0 : 1;
     boardSettings.autoend = c.autoExitBox.on ? 1 : 0;
     boardSettings.endsec = readDecimal(c.secondsField.text);
+    // The day may have turned while the dialog was open.
+    refreshCalendar();
     saveSettings(owner);
     return DialogOutcome::End;
 }
 
-DialogOutcome settingsCancel(OwnerWindow owner)
+DialogOutcome settingsCancel(OwnerWindow)
 {
     modalOpen = 0;
-    // Reading the file again over the store is the only undo.
-    loadSettings(owner);
+    // The store as it was when the dialog opened: the file is neither read
+    // nor written, so whatever became of it meanwhile cannot bring the
+    // cancelled edits back. A change made to it meanwhile is the file
+    // watch's to read.
+    boardSettings = openingSettings;
+    messageTable = openingTable;
+    refreshCalendar();
     return DialogOutcome::End;
 }

@@ -1,7 +1,7 @@
 // The settings dialog (template 106) without a window system: its state,
 // a model of each control, one handler per event, and the dispatch of
 // control notifications. The handlers edit the schedule store in place;
-// OK saves it, Cancel reloads it from the file.
+// OK saves it, Cancel puts back the store the dialog opened with.
 //
 // How a front end (the Win32 dialog procedure) uses it:
 //

@@ -93,10 +93,15 @@ int keepOutsideVersion()
 
 void resetSettingsFileState() { ownVersion = FileVersion{}; }
 
-int loadSettings(OwnerWindow owner)
+void refreshCalendar()
 {
     const LocalDate date = settingsPlatform.localDate();
     computeCalendar(date.year, date.month, date.day, date.weekday);
+}
+
+int loadSettings(OwnerWindow owner)
+{
+    refreshCalendar();
 
     int length = 0;
     switch (settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &length)) {

@@ -11,6 +11,9 @@ using OwnerWindow = void*;
 // shown in a READ ERROR box.
 int loadSettings(OwnerWindow owner);
 
+// Computes today and tomorrow from the local clock.
+void refreshCalendar();
+
 // Writes the whole store to notavex.ini, replacing it atomically. 0 on
 // success, -1 when the old file was left in place.
 int saveSettings(OwnerWindow owner);

@@ -138,6 +138,24 @@ TEST_F(DialogWithFile, CancelReloadsWhatOkSaved)
     EXPECT_EQ(boardSettings.autoend, 0);
 }
 
+TEST_F(DialogWithFile, CancelPutsBackTheOpeningStateAndLeavesTheFileAlone)
+{
+    open(StoreKind::Sample);
+    run(press(kOkId));
+    run(init());
+    modalOpen = 1;
+    // The file goes away while the dialog is open.
+    ASSERT_EQ(unlink("notavex.ini"), 0);
+    runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE),
+            click(IDC_AUTOEND)});
+    EXPECT_EQ(run(press(kCancelId)), DialogOutcome::End);
+    EXPECT_NE(access("notavex.ini", F_OK), 0);
+    ASSERT_EQ(messageTable.MessageNum, 3);
+    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
+    EXPECT_EQ(storedDates(0), std::vector<DateCode>({16, 314, 1225}));
+    EXPECT_EQ(boardSettings.autoend, 0);
+}
+
 TEST_F(DialogWithFile, NotificationsReachTheirHandlersOnly)
 {
     open(StoreKind::Sample);
