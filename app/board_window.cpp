@@ -17,12 +17,38 @@ LRESULT onPaint(HWND window) { return paintBoard(window); }
 
 LRESULT onDestroy(HWND window) { return closeBoard(window); }
 
-LRESULT onTimer(HWND window, WPARAM wParam, LPARAM lParam)
+LRESULT onAutoExitTick(HWND window)
 {
     AutoExitTick tick = countAutoExitTick(autoendTicks, boardSettings.endsec, modalOpen);
     autoendTicks = tick.ticks;
     if (tick.close) return closeBoard(window);
+    return 0;
+}
+
+// Each timer by its id: only the auto-exit timer counts ticks.
+LRESULT onTimer(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    switch (wParam) {
+    case kAutoExitTimerId: return onAutoExitTick(window);
+    case kDateTimerId: followDate(window); return 0;
+    case kFileTimerId: followFile(window); return 0;
+    default: break;
+    }
     return DefWindowProcW(window, WM_TIMER, wParam, lParam);
+}
+
+// The clock was set, perhaps to another day.
+LRESULT onTimeChange(HWND window)
+{
+    followDate(window);
+    return 0;
+}
+
+// Back from sleep or hibernation, perhaps on another day.
+LRESULT onPowerBroadcast(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) followDate(window);
+    return DefWindowProcW(window, WM_POWERBROADCAST, wParam, lParam);
 }
 
 // The gesture messages: step the state machine, act, then default handling.
@@ -96,6 +122,8 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY: return onDestroy(window);
     case WM_COMMAND: return onCommand(window, wParam, lParam);
     case WM_TIMER: return onTimer(window, wParam, lParam);
+    case WM_TIMECHANGE: return onTimeChange(window);
+    case WM_POWERBROADCAST: return onPowerBroadcast(window, wParam, lParam);
     case WM_LBUTTONDOWN: return onLButtonDown(window, wParam, lParam);
     case WM_MOUSEMOVE: return onMouseMove(window, wParam, lParam);
     case WM_LBUTTONUP: return onLButtonUp(window, wParam, lParam);

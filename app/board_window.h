@@ -13,6 +13,9 @@ constexpr int kBoardOuterHeight = 106;
 constexpr int kApplicationIconId = 101;
 constexpr UINT_PTR kAutoExitTimerId = 1;
 constexpr UINT kAutoExitPeriodMs = 1000;
+constexpr UINT_PTR kDateTimerId = 2;
+constexpr UINT_PTR kFileTimerId = 3;
+constexpr UINT kFileLookPeriodMs = 2000;
 constexpr BYTE kLayeredAlpha = 100;  // ignored under a colour key
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
@@ -29,6 +32,14 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation);
 // WM_COMMAND: the popup menu's commands, then default processing.
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam);
+
+// Sets the timers of the date check (2) and the file watch (3).
+void startFollowing(HWND window);
+// Timer 2, WM_TIMECHANGE and a wake from sleep: a new local date computes
+// the calendar again and repaints the board without raising it.
+void followDate(HWND window);
+// Timer 3: a look at the settings file; a change read repaints the board.
+void followFile(HWND window);
 
 // Records the position, saves, releases the drawing objects and the tray
 // icon and asks the loop to end; once only. Result 0.

@@ -10,7 +10,16 @@ namespace {
 
 HWND asWindow(void* window) { return static_cast<HWND>(window); }
 
-void stopAutoExit(void* window) { KillTimer(asWindow(window), kAutoExitTimerId); }
+void stopTimers(void* window)
+{
+    KillTimer(asWindow(window), kAutoExitTimerId);
+    KillTimer(asWindow(window), kDateTimerId);
+    KillTimer(asWindow(window), kFileTimerId);
+}
+
+// An edit made outside since the last look is read first, so that the save
+// keeps it, with the board's position.
+void catchUpWithFile(void* window) { catchUpWithSettingsFile(window); }
 
 // The position saved is the visible board's: the outer corner plus a frame.
 void recordPosition(void* window)
@@ -26,7 +35,7 @@ void removeIcon(void* window) { removeTrayIcon(asWindow(window), kTrayIconId); }
 void requestQuit() { PostQuitMessage(0); }
 
 const CloseSteps kBoardCloseSteps = {
-    stopAutoExit, recordPosition, save, releaseBoardGraphics, removeIcon, requestQuit,
+    stopTimers, catchUpWithFile, recordPosition, save, releaseBoardGraphics, removeIcon, requestQuit,
 };
 
 }  // namespace

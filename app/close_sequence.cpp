@@ -4,7 +4,8 @@ int runCloseSequence(CloseProgress& progress, const CloseSteps& steps, void* win
 {
     if (progress != CloseProgress::Open) return 0;
     progress = CloseProgress::Closing;
-    steps.stopAutoExit(window);
+    steps.stopTimers(window);
+    steps.catchUpWithFile(window);
     steps.recordPosition(window);
     steps.save(window);
     steps.releaseGraphics();

@@ -7,7 +7,8 @@
 enum class CloseProgress { Open, Closing, Closed };
 
 struct CloseSteps {
-    void (*stopAutoExit)(void* window);     // first, so no tick can re-enter
+    void (*stopTimers)(void* window);       // first, so no tick can re-enter
+    void (*catchUpWithFile)(void* window);  // an outside change is read before the save
     void (*recordPosition)(void* window);
     void (*save)(void* window);
     void (*releaseGraphics)();

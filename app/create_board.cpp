@@ -41,6 +41,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
     if (autoExit.startTimer) {
         SetTimer(window, kAutoExitTimerId, kAutoExitPeriodMs, nullptr);
         boardSettings.endsec = autoExit.endsec;  // the raised value is what close saves
+        autoExitRunning = true;
     }
+    startFollowing(window);
     return 0;
 }

@@ -10,8 +10,13 @@ namespace {
 // it would keep the menu and the auto-exit off for the rest of the run.
 void runModal(HWND window, int templateId, DLGPROC procedure)
 {
+    ownBoxOpen = true;
     modalOpen = 1;
     if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, 0) == -1) modalOpen = 0;
+    ownBoxOpen = false;
+    // What fell due while the box was open.
+    followDate(window);
+    followFile(window);
 }
 
 void onSettingsCommand(HWND window)

@@ -32,5 +32,10 @@ void createBoardGraphics(HWND window, HINSTANCE instance);
 // Answers WM_PAINT: composes and shows the board, then the overflow box when
 // a day has more than three matches. Result 0.
 int paintBoard(HWND window);
+// Repaints at once without bringing the board to the front, as for a new
+// day or a file changed outside; the overflow box still shows when due.
+void repaintWithoutRaising(HWND window);
+// Set while the overflow box of a paint is open.
+extern bool overflowBoxOpen;
 // Releases what createBoardGraphics and the paints made.
 void releaseBoardGraphics();

@@ -5,7 +5,12 @@
 #include "schedule/store.h"
 #include "win32/wide_text.h"
 
+bool overflowBoxOpen = false;
+
 namespace {
+
+// Cleared for the paints that must not take the focus from the user.
+bool raiseOnPaint = true;
 
 constexpr int kWindowOuterWidth = 256;
 constexpr int kWindowOuterHeight = 106;
@@ -115,7 +120,7 @@ int paintBoard(HWND window)
     }
 
     cutWindowToClientArea(window);
-    SetForegroundWindow(window);
+    if (raiseOnPaint) SetForegroundWindow(window);
 
     // Every paint starts from the untouched picture, so a date that changed
     // since the last paint is not drawn over the old one.
@@ -133,6 +138,17 @@ int paintBoard(HWND window)
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, surface, r.left, r.top, SRCCOPY);
     EndPaint(window, &paint);
 
-    if (agenda.overflow != 0) messageBox932(window, agenda.overflowText, kOverflowCaption, MB_ICONINFORMATION);
+    if (agenda.overflow != 0) {
+        overflowBoxOpen = true;
+        messageBox932(window, agenda.overflowText, kOverflowCaption, MB_ICONINFORMATION);
+        overflowBoxOpen = false;
+    }
     return 0;
+}
+
+void repaintWithoutRaising(HWND window)
+{
+    raiseOnPaint = false;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    raiseOnPaint = true;
 }

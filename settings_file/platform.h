@@ -22,6 +22,19 @@ struct LocalDate {
     int weekday;  // 0 = Sunday
 };
 
+// What a look at a file's entry tells of it, without opening it.
+struct FileStamp {
+    bool exists;
+    int64_t size;
+    int64_t time;  // last written, in the system's own units
+};
+
+inline bool operator==(const FileStamp& a, const FileStamp& b)
+{
+    return a.exists == b.exists && (!a.exists || (a.size == b.size && a.time == b.time));
+}
+inline bool operator!=(const FileStamp& a, const FileStamp& b) { return !(a == b); }
+
 struct ScreenSize {
     int32_t width;
     int32_t height;
@@ -53,6 +66,8 @@ struct SettingsPlatform {
     // name begins with prefix, compared without regard to ASCII case. A few
     // more may come (Windows also matches short 8.3 names): callers check.
     void (*listFiles)(const char* prefix, void (*each)(const char* name, void* context), void* context);
+    // Size and time of last write, from the folder entry alone.
+    FileStamp (*fileStamp)(const char* path);
     // A modal error box with an OK button, owned by owner; CP932 texts.
     void (*showErrorBox)(OwnerWindow owner, const char* text, const char* caption);
     LocalDate (*localDate)();

@@ -193,6 +193,14 @@ void posixListFiles(const char* prefix, void (*each)(const char* name, void* con
     closedir(folder);
 }
 
+FileStamp posixFileStamp(const char* path)
+{
+    struct stat info;
+    if (stat(path, &info) != 0) return {false, 0, 0};
+    return {true, static_cast<int64_t>(info.st_size),
+            static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 void posixShowErrorBox(OwnerWindow, const char* text, const char* caption)
 {
     std::fprintf(stderr, "%s: %s\n", caption, text);
@@ -218,8 +226,8 @@ bool posixWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
     posixReadFile,     posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,      posixCopyFile,
-    posixRenameNoReplace, posixSameBytes,     posixListFiles,     posixShowErrorBox,     posixLocalDate,
-    posixPrimaryScreen, posixWithinOneMonitor,
+    posixRenameNoReplace, posixSameBytes,     posixListFiles,     posixFileStamp,        posixShowErrorBox,
+    posixLocalDate,       posixPrimaryScreen, posixWithinOneMonitor,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

@@ -175,6 +175,18 @@ void win32ListFiles(const char* prefix, void (*each)(const char* name, void* con
     FindClose(search);
 }
 
+FileStamp win32FileStamp(const char* path)
+{
+    wchar_t widePath[MAX_PATH];
+    toWide(path, widePath, MAX_PATH);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(widePath, GetFileExInfoStandard, &data)) return {false, 0, 0};
+    const int64_t size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    const int64_t time = (static_cast<int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32)
+                         | data.ftLastWriteTime.dwLowDateTime;
+    return {true, size, time};
+}
+
 void win32ShowErrorBox(OwnerWindow owner, const char* text, const char* caption)
 {
     messageBox932(static_cast<HWND>(owner), text, caption, MB_OK | MB_ICONERROR);
@@ -220,8 +232,8 @@ bool win32WithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
     win32ReadFile,        win32WriteFileDurably, win32RemoveFile,   win32ReplaceFile,  win32CopyFile,
-    win32RenameNoReplace, win32SameBytes,        win32ListFiles,    win32ShowErrorBox, win32LocalDate,
-    win32PrimaryScreen,   win32WithinOneMonitor,
+    win32RenameNoReplace, win32SameBytes,        win32ListFiles,    win32FileStamp,    win32ShowErrorBox,
+    win32LocalDate,       win32PrimaryScreen,    win32WithinOneMonitor,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

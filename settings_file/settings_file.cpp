@@ -3,21 +3,21 @@
 #include "settings_file/settings_file.h"
 
 #include "schedule/calendar.h"
+#include "schedule/store.h"
 #include "settings_file/backups.h"
 #include "settings_file/file_names.h"
-#include "settings_file/platform.h"
+#include "settings_file/settings_file_internal.h"
 #include "settings_file/settings_text.h"
 
 #include <cstdint>
 #include <string_view>
 
+FileStamp knownStamp;
+
 namespace {
 
-constexpr char kOpenErrorCaption[] = "OPEN ERROR";
 constexpr char kOpenErrorText[] = "notavex.iniファイルをオープンできませんでした。";
-constexpr char kSizeErrorCaption[] = "SIZE ERROR";
 constexpr char kSizeErrorText[] = "notavex.iniファイルが大きすぎるため設定を取得できませんでした。";
-constexpr char kReadErrorCaption[] = "READ ERROR";
 constexpr char kReadErrorText[] =
     "notavex.iniファイルの一部を読み取れませんでした。元のファイルはバックアップとして残します。";
 
@@ -36,6 +36,9 @@ struct FileVersion {
 // only version of the file it may replace without keeping a copy.
 FileVersion ownVersion;
 
+// The local date the calendar was last computed for.
+LocalDate calendarDate;
+
 FileVersion versionOf(const char* bytes, int length)
 {
     // 64-bit FNV-1a: a chance edit that keeps the size and the hash is not
@@ -50,87 +53,143 @@ bool isOwnVersion(const FileVersion& version)
     return ownVersion.known && version.size == ownVersion.size && version.hash == ownVersion.hash;
 }
 
-int refuse(OwnerWindow owner, const char* text, const char* caption)
+int refuse(OwnerWindow owner, FileTrouble trouble)
 {
-    settingsPlatform.showErrorBox(owner, text, caption);
+    showFileTrouble(owner, trouble);
     return -1;
 }
 
-// Reads the text in settingsText (length bytes) into the store. A file the
-// reader could not make sense of is said so; one it took in whole becomes
-// the program's own version.
-void takeIn(OwnerWindow owner, int length)
+// The file as read into settingsText.
+struct ReadText {
+    FileReadResult result;
+    int length;
+    FileVersion version;  // of the bytes as they are in the file
+};
+
+ReadText readSettingsText()
 {
-    const FileVersion read = versionOf(settingsText, length);
-    settingsText[length] = '\0';
+    ReadText read = {FileReadResult::ok, 0, {}};
+    read.result = settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &read.length);
+    if (read.result != FileReadResult::ok) return read;
+    read.version = versionOf(settingsText, read.length);
+    settingsText[read.length] = '\0';
+    return read;
+}
+
+std::string_view textOf(const ReadText& read) { return {settingsText, static_cast<size_t>(read.length)}; }
+
+// Applies the text read to the store; one taken in whole becomes the
+// program's own version.
+SettingsReadReport applyRead(const ReadText& read)
+{
     const ScreenSize screen = settingsPlatform.primaryScreen();
     const SettingsReadReport report =
-        applySettingsText(std::string_view(settingsText, static_cast<size_t>(length)),
-                          ScreenGeometry{screen.width, screen.height, settingsPlatform.withinOneMonitor});
-    if (report.whole) ownVersion = read;
-    if (report.nulInside || (length > 0 && !report.keyFound))
-        settingsPlatform.showErrorBox(owner, kReadErrorText, kReadErrorCaption);
+        applySettingsText(textOf(read), ScreenGeometry{screen.width, screen.height, settingsPlatform.withinOneMonitor});
+    if (report.whole) ownVersion = read.version;
+    return report;
+}
+
+FileTrouble troubleOf(FileReadResult result)
+{
+    return result == FileReadResult::tooLarge ? FileTrouble::tooLarge : FileTrouble::cannotOpen;
 }
 
 // Before notavex.ini is replaced: a version the program neither wrote nor
 // took in whole is kept in a backup first. 0 when the file may be replaced.
 int keepOutsideVersion()
 {
-    int length = 0;
-    switch (settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &length)) {
-    case FileReadResult::notFound:
-        return 0;  // nothing to lose
-    case FileReadResult::ok:
-        if (isOwnVersion(versionOf(settingsText, length))) return 0;
-        break;
-    default:
-        break;
-    }
+    const ReadText now = readSettingsText();
+    if (now.result == FileReadResult::notFound) return 0;  // nothing to lose
+    if (now.result == FileReadResult::ok && isOwnVersion(now.version)) return 0;
     return backUpSettingsFile();
 }
 
 }  // namespace
 
-void resetSettingsFileState() { ownVersion = FileVersion{}; }
+void showFileTrouble(OwnerWindow owner, FileTrouble trouble)
+{
+    switch (trouble) {
+    case FileTrouble::cannotOpen: settingsPlatform.showErrorBox(owner, kOpenErrorText, "OPEN ERROR"); return;
+    case FileTrouble::tooLarge: settingsPlatform.showErrorBox(owner, kSizeErrorText, "SIZE ERROR"); return;
+    case FileTrouble::notReadable: settingsPlatform.showErrorBox(owner, kReadErrorText, "READ ERROR"); return;
+    }
+}
+
+void resetSettingsFileState()
+{
+    ownVersion = FileVersion{};
+    knownStamp = FileStamp{};
+    calendarDate = LocalDate{};
+    forgetFileLooks();
+}
 
 void refreshCalendar()
 {
-    const LocalDate date = settingsPlatform.localDate();
-    computeCalendar(date.year, date.month, date.day, date.weekday);
+    calendarDate = settingsPlatform.localDate();
+    computeCalendar(calendarDate.year, calendarDate.month, calendarDate.day, calendarDate.weekday);
+}
+
+bool followLocalDate()
+{
+    const LocalDate now = settingsPlatform.localDate();
+    if (now.year == calendarDate.year && now.month == calendarDate.month && now.day == calendarDate.day)
+        return false;
+    refreshCalendar();
+    return true;
 }
 
 int loadSettings(OwnerWindow owner)
 {
     refreshCalendar();
-
-    int length = 0;
-    switch (settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &length)) {
-    case FileReadResult::ok:
-        takeIn(owner, length);
+    // The version seen now, read or not, is no outside change later.
+    knownStamp = settingsPlatform.fileStamp(kSettingsPath);
+    const ReadText read = readSettingsText();
+    switch (read.result) {
+    case FileReadResult::ok: {
+        const SettingsReadReport report = applyRead(read);
+        if (report.nulInside || (read.length > 0 && !report.keyFound)) showFileTrouble(owner, FileTrouble::notReadable);
         return 0;
+    }
     case FileReadResult::notFound:
         // Nothing to lose: the file is made from the store, unadjusted.
         saveSettings(owner);
         return 0;
-    case FileReadResult::tooLarge:
-        return refuse(owner, kSizeErrorText, kSizeErrorCaption);
-    case FileReadResult::openFailed:
-    case FileReadResult::readFailed:
-        break;
+    default:
+        return refuse(owner, troubleOf(read.result));
     }
-    return refuse(owner, kOpenErrorText, kOpenErrorCaption);
+}
+
+Reload reloadSettings()
+{
+    const ReadText read = readSettingsText();
+    if (read.result == FileReadResult::notFound) return {ReloadOutcome::gone, FileTrouble::cannotOpen};
+    if (read.result != FileReadResult::ok) return {ReloadOutcome::failed, troubleOf(read.result)};
+    const std::string_view text = textOf(read);
+    if (text.find('\0') != std::string_view::npos || (read.length > 0 && !settingsTextHasKey(text)))
+        return {ReloadOutcome::failed, FileTrouble::notReadable};
+
+    // The board stays where the window is; the rest is the file's.
+    const int32_t winX = boardSettings.winX;
+    const int32_t winY = boardSettings.winY;
+    resetStore();
+    applyRead(read);
+    boardSettings.winX = winX;
+    boardSettings.winY = winY;
+    return {ReloadOutcome::read, FileTrouble::cannotOpen};
 }
 
 int saveSettings(OwnerWindow owner)
 {
     const int length = composeSettingsText(composedText, kSettingsFileMaxBytes);
-    if (length < 0 || keepOutsideVersion() != 0) return refuse(owner, kOpenErrorText, kOpenErrorCaption);
+    if (length < 0 || keepOutsideVersion() != 0) return refuse(owner, FileTrouble::cannotOpen);
 
     if (settingsPlatform.writeFileDurably(kTemporaryPath, composedText, length) != 0
         || settingsPlatform.replaceFile(kTemporaryPath, kSettingsPath) != 0) {
         settingsPlatform.removeFile(kTemporaryPath);
-        return refuse(owner, kOpenErrorText, kOpenErrorCaption);
+        return refuse(owner, FileTrouble::cannotOpen);
     }
     ownVersion = versionOf(composedText, length);
+    // The program's own save is no outside change.
+    knownStamp = settingsPlatform.fileStamp(kSettingsPath);
     return 0;
 }

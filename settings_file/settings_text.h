@@ -54,6 +54,10 @@ struct SettingsReadReport {
 // Linear in the size of the text.
 SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen);
 
+// True when some line of the text, up to its first NUL, starts with a key:
+// what applySettingsText reports as keyFound, without touching the store.
+bool settingsTextHasKey(std::string_view text);
+
 // The same result as applySettingsText, found by searching the text with
 // findKey for each key in turn: quadratic, kept as the plain reference that
 // the indexed reader is checked against.

@@ -209,6 +209,12 @@ void adjustBoardSettings(const ScreenGeometry& screen)
     if (messageTable.MessageNum > kMaxMessages) messageTable.MessageNum = kMaxMessages;
 }
 
+bool settingsTextHasKey(std::string_view text)
+{
+    buildKeyIndex(untilFirstNul(text));
+    return keyLines > 0;
+}
+
 SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen)
 {
     const std::string_view read = untilFirstNul(text);

@@ -22,7 +22,8 @@ void note(const char* step, void* window)
     journal += ' ';
 }
 
-void stopAutoExit(void* window) { note("stop", window); }
+void stopTimers(void* window) { note("stop", window); }
+void catchUpWithFile(void* window) { note("catchup", window); }
 void recordPosition(void* window) { note("record", window); }
 void save(void* window)
 {
@@ -41,12 +42,12 @@ protected:
     {
         journal.clear();
         progress = CloseProgress::Open;
-        steps = {stopAutoExit, recordPosition, save, releaseGraphics, removeTrayIcon, requestQuit};
+        steps = {stopTimers, catchUpWithFile, recordPosition, save, releaseGraphics, removeTrayIcon, requestQuit};
         duringSave = nullptr;
     }
 };
 
-const char kOnce[] = "stop record save release untray quit ";
+const char kOnce[] = "stop catchup record save release untray quit ";
 
 TEST_F(CloseSequence, RunsEveryStepOnceTimerFirst)
 {

@@ -34,6 +34,7 @@ int fakeWriteFileDurably(const char* path, const char* data, int length)
     if (fake.writeFault == WriteFault::create || !writable(path)) return -1;
     FakeFile& file = fake.files[path];
     file = FakeFile{};
+    file.time = ++fake.clock;
     if (fake.writeFault == WriteFault::write) {
         file.bytes.assign(data, static_cast<size_t>(length / 2));  // a short write
         return -1;
@@ -59,7 +60,7 @@ int fakeCopyFile(const char* from, const char* to)
     const auto source = fake.files.find(from);
     if (fake.failCopy || source == fake.files.end() || source->second.locked || !writable(to)) return -1;
     const std::string& bytes = source->second.bytes;
-    fake.files[to] = FakeFile{fake.shortCopy ? bytes.substr(0, bytes.size() / 2) : bytes};
+    fake.files[to] = FakeFile{fake.shortCopy ? bytes.substr(0, bytes.size() / 2) : bytes, false, false, ++fake.clock};
     return fake.shortCopy ? -1 : 0;
 }
 
@@ -89,6 +90,13 @@ void fakeListFiles(const char* prefix, void (*each)(const char* name, void* cont
         if (file.first.compare(0, start.size(), start) == 0) each(file.first.c_str(), context);
 }
 
+FileStamp fakeFileStamp(const char* path)
+{
+    const auto found = fake.files.find(path);
+    if (found == fake.files.end()) return {false, 0, 0};
+    return {true, static_cast<int64_t>(found->second.bytes.size()), found->second.time};
+}
+
 void fakeShowErrorBox(OwnerWindow owner, const char* text, const char* caption)
 {
     fake.boxes.push_back({owner, text, caption});
@@ -107,12 +115,20 @@ bool fakeWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bott
 
 }  // namespace
 
+void writeOutside(const char* path, const std::string& bytes)
+{
+    FakeFile& file = fake.files[path];
+    file.bytes = bytes;
+    file.time = ++fake.clock;
+}
+
 void installFakePlatform()
 {
     fake = FakePlatform{};
     settingsPlatform = {fakeReadFile,         fakeWriteFileDurably, fakeRemoveFile,   fakeReplaceFile,
                         fakeCopyFile,         fakeRenameNoReplace,  fakeSameBytes,    fakeListFiles,
-                        fakeShowErrorBox,     fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor};
+                        fakeFileStamp,        fakeShowErrorBox,     fakeLocalDate,    fakePrimaryScreen,
+                        fakeWithinOneMonitor};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

@@ -12,6 +12,7 @@ struct FakeFile {
     std::string bytes;
     bool readOnly = false;  // read and copied, never written or replaced
     bool locked = false;    // held open elsewhere: nothing can open it
+    int64_t time = 0;       // last written, from the fake's clock
 };
 
 enum class WriteFault { none, create, write, flush };
@@ -38,9 +39,13 @@ struct FakePlatform {
     LocalDate date = {2008, 3, 14, 5};
     ScreenSize screen = {1024, 768};
     std::vector<MonitorRect> monitors = {{0, 0, 1024, 768}};
+    int64_t clock = 1;  // ticks at every write
 };
 
 extern FakePlatform fake;
+
+// What another program does: writes path with new bytes, at a new time.
+void writeOutside(const char* path, const std::string& bytes);
 
 // Resets fake and points settingsPlatform at it.
 void installFakePlatform();

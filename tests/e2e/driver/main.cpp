@@ -33,6 +33,7 @@ const char kUsage[] =
     "  tray left|right|N    post the tray callback WM_USER(101, mouse message)\n"
     "  command N            post WM_COMMAND N (menu command)\n"
     "  close                post WM_CLOSE\n"
+    "  post MSG [W [L]]     post message MSG with WPARAM W and LPARAM L (numbers)\n"
     "  taskbar-created      post the registered message \"TaskbarCreated\"\n"
     "  tray-delete [HWND]   Shell_NotifyIconW NIM_DELETE of icon 101 of the board\n"
     "  tray-modify [HWND]   Shell_NotifyIconW NIM_MODIFY of icon 101 of the board\n"
@@ -234,6 +235,8 @@ int run(int argc, char** argv)
     }
     if (is(command, "command")) return result(PostMessageW(board, WM_COMMAND, x, 0) != 0);
     if (is(command, "close")) return result(PostMessageW(board, WM_CLOSE, 0, 0) != 0);
+    if (is(command, "post"))
+        return result(argc > 2 && PostMessageW(board, x, y, argInt(argc, argv, 4, 0)) != 0);
     if (is(command, "taskbar-created")) {
         UINT message = RegisterWindowMessageW(L"TaskbarCreated");
         return result(message != 0 && PostMessageW(board, message, 0, 0) != 0);

@@ -72,8 +72,13 @@ read_board() {
 
 # Starts notavex.exe in the case directory with the date fixed, and waits
 # for its window. wine execs the loader, so $! is the program's own pid.
+# With E2E_CLOCK_FILE set, the board's clock is read from that file instead
+# (libfaketime), so that a case can move it while the board runs.
 start_board() {
-  (cd "$CASE_DIR" && exec env LD_PRELOAD="$E2E_FAKETIME_LIB" FAKETIME="$E2E_DATE" \
+  # FAKETIME would win over the file.
+  local clock=(FAKETIME="$E2E_DATE")
+  [ -n "${E2E_CLOCK_FILE:-}" ] && clock=(FAKETIME_TIMESTAMP_FILE="$E2E_CLOCK_FILE" FAKETIME_NO_CACHE=1)
+  (cd "$CASE_DIR" && exec env LD_PRELOAD="$E2E_FAKETIME_LIB" "${clock[@]}" \
     LC_ALL="$E2E_LOCALE" wine "$E2E_NOTAVEX") >>"$CASE_DIR/board.log" 2>&1 &
   BOARD_PID=$!
   BOARD_EXIT_CODE=""

@@ -1,0 +1,56 @@
+// The board follows the clock and the settings file while it runs: a new
+// day, or a file changed outside, is shown without taking the focus.
+#include "app/auto_exit.h"
+#include "app/board_window.h"
+#include "app/date_timer.h"
+#include "app/shell_state.h"
+#include "board/board_graphics.h"
+#include "schedule/store.h"
+#include "settings_file/settings_file.h"
+
+namespace {
+
+// While the checks wait, the date is looked at again this soon.
+constexpr UINT kRetryDateCheckMs = 1000;
+
+void armDateTimer(HWND window)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SetTimer(window, kDateTimerId, nextDateCheckMs(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds),
+             nullptr);
+}
+
+}  // namespace
+
+void startFollowing(HWND window)
+{
+    armDateTimer(window);
+    SetTimer(window, kFileTimerId, kFileLookPeriodMs, nullptr);
+}
+
+void followDate(HWND window)
+{
+    if (followingWaits(overflowBoxOpen)) {
+        SetTimer(window, kDateTimerId, kRetryDateCheckMs, nullptr);
+        return;
+    }
+    followingNow = true;
+    if (followLocalDate()) repaintWithoutRaising(window);
+    followingNow = false;
+    armDateTimer(window);
+}
+
+void followFile(HWND window)
+{
+    // The next look comes in two seconds anyway.
+    if (followingWaits(overflowBoxOpen)) return;
+    followingNow = true;
+    if (lookAtSettingsFile(window) == FileLook::reloaded) {
+        // As at start: a board that closes by itself leaves time to reach
+        // the menu.
+        if (autoExitRunning) boardSettings.endsec = startAutoExit(1, boardSettings.endsec).endsec;
+        repaintWithoutRaising(window);
+    }
+    followingNow = false;
+}
