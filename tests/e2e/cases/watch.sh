@@ -15,22 +15,10 @@ watch_ini() {  # marked-line
   done
 }
 
-# Waits up to $3 ms for today's line $2 to be drawn marked.
+# Today's line $2 is drawn marked within $3 ms.
 expect_marked_line() {  # what k ms
-  local deadline=$(($(now_ms) + $3)) out
-  while :; do
-    shot now
-    # shellcheck disable=SC2046
-    if out=$("$E2E_PIXELCHECK" "$CASE_DIR/now.rgb" "$E2E_SCREEN_W" "$E2E_SCREEN_H" origin "$BOARD_X" "$BOARD_Y" \
-      $(line_checks today "$2" marked) 2>&1); then
-      return 0
-    fi
-    if [ "$(now_ms)" -ge "$deadline" ]; then
-      fail "$1: $(printf '%s' "$out" | tr '\n' ' ')"
-      return 1
-    fi
-    sleep 0.3
-  done
+  # shellcheck disable=SC2046
+  pixels_within "$1" "$3" $(line_checks today "$2" marked)
 }
 
 e2e_case outside-edit ja "notavex.ini replaced by an editor, by rename and in place: the board shows it within 6 s and keeps it at close"

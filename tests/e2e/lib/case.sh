@@ -189,6 +189,25 @@ pixels() {
   LAST_OUTPUT=$out
 }
 
+# Like pixels, on fresh screenshots until the checks pass or $2 ms have
+# passed: for what the board shows by itself in a while.
+pixels_within() {  # what ms check...
+  local what=$1 deadline=$(($(now_ms) + $2)) out
+  shift 2
+  while :; do
+    shot now
+    if out=$("$E2E_PIXELCHECK" "$CASE_DIR/now.rgb" "$E2E_SCREEN_W" "$E2E_SCREEN_H" \
+      origin "$BOARD_X" "$BOARD_Y" "$@" 2>&1); then
+      return 0
+    fi
+    if [ "$(now_ms)" -ge "$deadline" ]; then
+      fail "$what: $(printf '%s' "$out" | tr '\n' ' ')"
+      return 1
+    fi
+    sleep 0.3
+  done
+}
+
 # Expects the driver report's field to equal a value.
 expect_field() {
   local what=$1 key=$2 want=$3 report=$4 seen
