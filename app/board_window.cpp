@@ -1,6 +1,7 @@
 #include "app/board_window.h"
 
 #include "app/auto_exit.h"
+#include "app/board_lock.h"
 #include "app/gesture.h"
 #include "app/popup_menu.h"
 #include "app/shell_state.h"
@@ -112,11 +113,39 @@ LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, taskbarCreatedMessage, wParam, lParam);
 }
 
+// The window exists from here on: the lock names it at once, so that a
+// second start finds it even while creation waits on a box.
+LRESULT onNcCreate(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    recordBoardInLock(window);
+    return DefWindowProcW(window, WM_NCCREATE, wParam, lParam);
+}
+
+// A second start in this folder asks the board to show itself: to the front
+// and repainted as after a left press on the tray icon, with an open dialog
+// in front of it.
+LRESULT onShowRequest(HWND window)
+{
+    if (!IsWindowVisible(window)) {
+        // Still inside its creation: only a box about the settings file is up.
+        HWND box = GetLastActivePopup(window);
+        if (box != window) SetForegroundWindow(box);
+        return 0;
+    }
+    SetForegroundWindow(window);
+    InvalidateRect(window, nullptr, FALSE);
+    // Every paint brings the board to the front: paint now, then the box.
+    UpdateWindow(window);
+    if (openBox && IsWindowVisible(openBox)) SetForegroundWindow(openBox);
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCCREATE: return onNcCreate(window, wParam, lParam);
     case WM_CREATE: return onCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
     case WM_PAINT: return onPaint(window);
     case WM_DESTROY: return onDestroy(window);
@@ -134,5 +163,6 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     // A registered number, known only at run time.
     if (message == taskbarCreatedMessage && message != 0) return onTaskbarCreated(window, wParam, lParam);
+    if (message == showBoardMessage && message != 0) return onShowRequest(window);
     return DefWindowProcW(window, message, wParam, lParam);
 }

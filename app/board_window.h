@@ -23,6 +23,8 @@ using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, D
 extern UINT taskbarCreatedMessage;
 extern HICON applicationIcon;
 extern HINSTANCE appInstance;
+// The settings dialog or the version box while one is open, else null.
+extern HWND openBox;
 // Null where the system lacks layered windows: the corners then show.
 extern SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
 

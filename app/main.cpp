@@ -1,8 +1,10 @@
+#include "app/board_lock.h"
 #include "app/board_window.h"
 
 UINT taskbarCreatedMessage;
 HICON applicationIcon;
 HINSTANCE appInstance;
+HWND openBox;
 SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
 
 namespace {
@@ -36,6 +38,13 @@ SetLayeredWindowAttributesFunction findSetLayeredWindowAttributes()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    // Before any window or file: two boards on one settings file would each
+    // save over the other's changes.
+    if (takeBoardLock() == BoardLock::HeldByAnother) {
+        showRunningBoard();
+        return 0;
+    }
+    showBoardMessage = RegisterWindowMessageW(kShowBoardMessageName);
     applicationIcon = LoadIconW(instance, MAKEINTRESOURCEW(kApplicationIconId));
     if (!registerBoardClass(instance)) return 0;
     setLayeredWindowAttributes = findSetLayeredWindowAttributes();

@@ -8,11 +8,16 @@ namespace {
 
 // A dialog that could not be made never clears the flag itself; left set,
 // it would keep the menu and the auto-exit off for the rest of the run.
+// The box keeps its own handle in openBox (its creation parameter) while it
+// is open.
 void runModal(HWND window, int templateId, DLGPROC procedure)
 {
     ownBoxOpen = true;
     modalOpen = 1;
-    if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, 0) == -1) modalOpen = 0;
+    const LPARAM handleStore = reinterpret_cast<LPARAM>(&openBox);
+    if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, handleStore) == -1)
+        modalOpen = 0;
+    openBox = nullptr;
     ownBoxOpen = false;
     // What fell due while the box was open.
     followDate(window);

@@ -10,3 +10,7 @@ constexpr char kTemporaryPath[] = "notavex.ini.tmp";
 // Backups: notavex.ini.bak, then notavex.ini.1.bak, notavex.ini.2.bak, ...
 constexpr char kBackupPrefix[] = "notavex.ini.";
 constexpr char kBackupSuffix[] = ".bak";
+// Held open by the board that runs on the settings file, so that a second
+// start in the same folder finds it. The system deletes it when that
+// process ends, however it ends.
+constexpr char kLockPath[] = "notavex.ini.lock";

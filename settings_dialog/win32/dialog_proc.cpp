@@ -7,8 +7,9 @@
 
 namespace {
 
-INT_PTR onInitDialog(HWND dialog)
+INT_PTR onInitDialog(HWND dialog, LPARAM handleStore)
 {
+    *reinterpret_cast<HWND*>(handleStore) = dialog;
     initSettingsDialog();
     mirrorControls(dialog);
     // TRUE: the dialog manager gives the first tab stop, OK, the focus.
@@ -40,10 +41,10 @@ INT_PTR onPaint(HWND dialog)
 
 }  // namespace
 
-INT_PTR CALLBACK settingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK settingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: return onInitDialog(dialog);
+    case WM_INITDIALOG: return onInitDialog(dialog, lParam);
     case WM_COMMAND: return onCommand(dialog, wParam);
     case WM_PAINT: return onPaint(dialog);
     default: return FALSE;

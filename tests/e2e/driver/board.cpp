@@ -2,10 +2,17 @@
 
 #include "output.h"
 
+namespace {
+HWND chosenBoard = nullptr;
+}  // namespace
+
 HWND findBoard()
 {
+    if (chosenBoard) return IsWindow(chosenBoard) ? chosenBoard : nullptr;
     return FindWindowW(L"Notavex", nullptr);
 }
+
+void chooseBoard(HWND board) { chosenBoard = board; }
 
 HWND waitBoard(int ms, bool visible)
 {

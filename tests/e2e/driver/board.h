@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
-// The board: the top-level window of class "Notavex", or null.
+// The board: the top-level window of class "Notavex", or null; the one
+// chosen by --board when more than one runs.
 HWND findBoard();
+void chooseBoard(HWND board);
 // Waits up to ms milliseconds for the board to exist (and to be visible
 // when visible is true: the boxes of window creation come while it is hidden).
 HWND waitBoard(int ms, bool visible);

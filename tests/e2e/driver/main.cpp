@@ -17,7 +17,9 @@ constexpr int kDefaultWaitMs = 10000;
 constexpr int kMoveStep = 8;  // pixels the move loop moves per arrow key
 
 const char kUsage[] =
-    "usage: notavex-driver COMMAND [ARGS]\n"
+    "usage: notavex-driver [--board HWND] COMMAND [ARGS]\n"
+    "  --board HWND         act on that board (hex) where several run\n"
+    "  activate             make the board the foreground window\n"
     "  wait [MS]            wait for the board (class Notavex) and print it\n"
     "  info                 print the board: rect, client origin and size, styles\n"
     "  gone [MS]            wait until the board window is gone\n"
@@ -237,6 +239,7 @@ int run(int argc, char** argv)
     if (is(command, "close")) return result(PostMessageW(board, WM_CLOSE, 0, 0) != 0);
     if (is(command, "post"))
         return result(argc > 2 && PostMessageW(board, x, y, argInt(argc, argv, 4, 0)) != 0);
+    if (is(command, "activate")) return result(SetForegroundWindow(board) != 0);
     if (is(command, "taskbar-created")) {
         UINT message = RegisterWindowMessageW(L"TaskbarCreated");
         return result(message != 0 && PostMessageW(board, message, 0, 0) != 0);
@@ -286,6 +289,11 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (argc > 3 && is(argv[1], "--board")) {
+        chooseBoard(reinterpret_cast<HWND>(static_cast<ULONG_PTR>(strtoull(argv[2], nullptr, 16))));
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 2) {
         out(kUsage);
         return 2;
