@@ -21,7 +21,12 @@ static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
 // A numeric value is converted from at most this many bytes.
 constexpr int kValueBufferSize = 100;
 
-// The board's visible rectangle, measured from (winX, winY).
+// The visible board, whose corner (winX, winY) is: what must stand wholly
+// on one monitor for a position to be kept.
+constexpr int32_t kVisibleBoardWidth = 250;
+constexpr int32_t kVisibleBoardHeight = 100;
+// The window with its frame: what a position off every monitor is pulled
+// onto the primary screen by.
 constexpr int32_t kBoardWidth = 256;
 constexpr int32_t kBoardHeight = 106;
 

@@ -113,16 +113,22 @@ struct IndexFinder {
     int date(int i, int k) const { return keyIndex.dates[i][k - 1]; }
 };
 
-// Keeps a position whose board rectangle stands wholly on one monitor;
+bool onOneMonitor(const ScreenGeometry& screen, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (screen.withinOneMonitor != nullptr) return screen.withinOneMonitor(left, top, right, bottom);
+    return left >= 0 && top >= 0 && right <= screen.width && bottom <= screen.height;
+}
+
+// Keeps a position whose visible board stands wholly on one monitor;
 // anything else is pulled onto the primary screen.
 void adjustPosition(const ScreenGeometry& screen)
 {
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
-    const bool representable = x + kBoardWidth <= INT32_MAX && y + kBoardHeight <= INT32_MAX;
-    if (screen.withinOneMonitor != nullptr && representable
-        && screen.withinOneMonitor(boardSettings.winX, boardSettings.winY,
-                                   static_cast<int32_t>(x + kBoardWidth), static_cast<int32_t>(y + kBoardHeight)))
+    const bool representable = x + kVisibleBoardWidth <= INT32_MAX && y + kVisibleBoardHeight <= INT32_MAX;
+    if (representable
+        && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kVisibleBoardWidth),
+                        static_cast<int32_t>(y + kVisibleBoardHeight)))
         return;
 
     // In 64 bits, so that a position near the 32-bit limit still comes back

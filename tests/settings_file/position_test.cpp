@@ -32,7 +32,8 @@ void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
 const PositionCase kPositionCases[] = {
     {"on_the_primary", 100, 200, 100, 200},
     {"wholly_on_the_right_monitor", 2000, 300, 2000, 300},
-    {"right_monitors_far_corner", 3200 - 256, 1024 - 106, 3200 - 256, 1024 - 106},
+    {"flush_with_the_right_monitors_far_corner", 3200 - 250, 1024 - 100, 3200 - 250, 1024 - 100},
+    {"a_pixel_past_the_right_monitor", 3200 - 249, 1024 - 100, 1664, 924},
     {"wholly_on_the_left_monitor", -1280, -200, -1280, -200},
     {"straddling_two_monitors", 1800, 100, 1664, 100},
     {"below_the_right_monitor", 2000, 1000, 1664, 974},
@@ -59,9 +60,17 @@ bool onlyThe800x600Screen(int32_t left, int32_t top, int32_t right, int32_t bott
     return left >= 0 && top >= 0 && right <= 800 && bottom <= 600;
 }
 
-// With a single monitor the rule changes nothing.
+// With a single monitor, the primary screen is the one monitor: the board
+// may stand flush with its right and bottom edges.
 TEST_F(StoreTest, OneMonitorGivesThePrimaryScreenAdjustment)
 {
+    applySettingsText("winX=550\r\nwinY=500\r\n", kScreen800x600);
+    EXPECT_EQ(boardSettings.winX, 550);
+    EXPECT_EQ(boardSettings.winY, 500);
+    applySettingsText("winX=551\r\nwinY=501\r\n", kScreen800x600);
+    EXPECT_EQ(boardSettings.winX, 544);
+    EXPECT_EQ(boardSettings.winY, 494);
+
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> coordinate(-1200, 1200);
     for (int round = 0; round < 5000; ++round) {
