@@ -5,6 +5,14 @@ namespace {
 constexpr int kLastOrdinal = 5;
 constexpr int kMonths = 12;
 
+// The days the day box offers, January first. February has 29 in every
+// year: 2月29日 is a date a message may carry (a birthday), matched in leap
+// years, whatever the year the dialog is opened in.
+constexpr int kDayItemsOfMonth[kMonths] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// No month chosen: no days.
+int dayItemsOf(int month) { return month >= 1 && month <= kMonths ? kDayItemsOfMonth[month - 1] : 0; }
+
 }  // namespace
 
 void refillDayBox()
@@ -12,7 +20,7 @@ void refillDayBox()
     DateBoxControl& dayBox = dialogControls.dayBox;
     const int month = dialogControls.monthBox.selected + 1;
     int day = dayBox.selected;
-    const int days = daysInMonth(month);
+    const int days = dayItemsOf(month);
     // The day stays where the new month has it, else goes to its last day.
     if (day >= days) day = days - 1;
     fillDayBox(days);
@@ -52,7 +60,7 @@ void showDateInBoxes(DateCode code)
         int month = code / 100;
         if (month < 1 || month > kMonths) month = 1;
         listSelect(c.monthBox, month - 1);
-        const int days = daysInMonth(month);
+        const int days = dayItemsOf(month);
         fillDayBox(days);
         // A day the month lacks shows as day 1; day 0 leaves no day selected.
         const int day = code % 100;

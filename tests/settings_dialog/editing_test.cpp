@@ -156,7 +156,7 @@ TEST(DateBoxes, StoredCodesShowInTheBoxes)
         {16, true, 2, 2, 4, 9, 31},     {3, true, 0, 3, 4, 9, 31},    {41, true, 5, 6, 4, 9, 31},
         {45, true, 4, 3, 4, 9, 31},     {100, true, 4, 2, 4, 9, 31},  {-1, true, 0, -1, 4, 9, 31},
         {-7, true, 0, 0, 4, 9, 31},     {314, false, 4, 6, 2, 13, 31}, {1315, false, 4, 6, 0, 14, 31},
-        {231, false, 4, 6, 1, 0, 28},   {229, false, 4, 6, 1, 0, 28}, {200, false, 4, 6, 1, -1, 28},
+        {231, false, 4, 6, 1, 0, 29},   {229, false, 4, 6, 1, 28, 29}, {200, false, 4, 6, 1, -1, 29},
         {101, false, 4, 6, 0, 0, 31},   {1231, false, 4, 6, 11, 30, 31},
     };
     for (const Case& c : cases) {
@@ -181,10 +181,10 @@ TEST(DateBoxes, MonthChangeRefillsTheDayBox)
     struct Case { int day; int month; int february; int days; int dayAfter; };
     const Case cases[] = {
         {30, 3, 28, 30, 29},  // 31 → April 30
-        {30, 1, 28, 28, 27},  // 31 → February 28
-        {30, 1, 29, 29, 28},  // 31 → February 29 in a leap year
+        {30, 1, 28, 29, 28},  // 31 → February 29, a birthday, in any year
+        {30, 1, 29, 29, 28},
         {14, 3, 28, 30, 14},  // 15 stays 15
-        {14, 1, 28, 28, 14},
+        {14, 1, 28, 29, 14},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "day " << c.day + 1 << " month " << c.month + 1);
