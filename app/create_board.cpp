@@ -21,6 +21,18 @@ void placeBoard(HWND window)
                  kBoardOuterHeight, 0);
 }
 
+// The board is exactly the client area: cutting the window to it hides the
+// frame. Once, here: the region never changes, and setting it with a redraw
+// during a paint would ask for another paint. The region belongs to the
+// window once it is set.
+void cutWindowToClientArea(HWND window)
+{
+    const int fx = GetSystemMetrics(SM_CXDLGFRAME);
+    const int fy = GetSystemMetrics(SM_CYDLGFRAME);
+    HRGN region = CreateRectRgn(fx, fy, kBoardOuterWidth - fx, kBoardOuterHeight - fy);
+    if (!SetWindowRgn(window, region, FALSE)) DeleteObject(region);
+}
+
 }  // namespace
 
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
@@ -36,6 +48,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
     if (setLayeredWindowAttributes)
         setLayeredWindowAttributes(window, kBoardKeyColour, kLayeredAlpha, LWA_COLORKEY);
     placeBoard(window);
+    cutWindowToClientArea(window);
 
     AutoExitStart autoExit = startAutoExit(boardSettings.autoend, boardSettings.endsec);
     if (autoExit.startTimer) {

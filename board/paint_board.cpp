@@ -12,9 +12,6 @@ namespace {
 // Cleared for the paints that must not take the focus from the user.
 bool raiseOnPaint = true;
 
-constexpr int kWindowOuterWidth = 256;
-constexpr int kWindowOuterHeight = 106;
-
 constexpr COLORREF kTextWhite = RGB(255, 255, 255);
 constexpr COLORREF kMarkColour = RGB(255, 128, 128);
 
@@ -52,16 +49,6 @@ void drawNumber(HDC dc, int y, int number)
     char text[kNumberSize];
     wsprintfA(text, "%d", number);
     drawText(dc, number >= 10 ? kTwoDigitX : kOneDigitX, y, text);
-}
-
-// The board is exactly the client area: cutting the window to it hides the
-// frame. The region belongs to the window once it is set.
-void cutWindowToClientArea(HWND window)
-{
-    const int fx = GetSystemMetrics(SM_CXDLGFRAME);
-    const int fy = GetSystemMetrics(SM_CYDLGFRAME);
-    HRGN region = CreateRectRgn(fx, fy, kWindowOuterWidth - fx, kWindowOuterHeight - fy);
-    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
 void fillWritingArea(HDC surface)
@@ -119,7 +106,6 @@ int paintBoard(HWND window)
         return 0;
     }
 
-    cutWindowToClientArea(window);
     if (raiseOnPaint) SetForegroundWindow(window);
 
     // Every paint starts from the untouched picture, so a date that changed
