@@ -84,7 +84,8 @@ void installFakePlatform()
 {
     fake = FakePlatform{};
     settingsPlatform = {fakeReadFile,     fakeWriteFileDurably, fakeRemoveFile,    fakeReplaceFile,     fakeCopyFile,
-                        fakeShowErrorBox, fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor};
+                        fakeShowErrorBox, fakeLocalDate,        fakePrimaryScreen, fakeWithinOneMonitor,
+                        kSystemSettingsPlatform.utf16ToCp932};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }
