@@ -9,6 +9,7 @@
 #include <string_view>
 
 bool settingsFileNotLoaded = false;
+Cp932Conversion lastSettingsConversion = {TextEncoding::cp932, false, 0};
 
 namespace {
 
@@ -39,9 +40,13 @@ int loadSettings(OwnerWindow owner)
     const LocalDate date = settingsPlatform.localDate();
     computeCalendar(date.year, date.month, date.day, date.weekday);
 
+    lastSettingsConversion = {TextEncoding::cp932, false, 0};
     int length = 0;
     switch (settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &length)) {
     case FileReadResult::ok: {
+        // An editor may have saved it as UTF-16 or UTF-8.
+        lastSettingsConversion = convertSettingsTextToCp932(settingsText, length);
+        length = lastSettingsConversion.length;
         settingsText[length] = '\0';
         settingsFileNotLoaded = false;
         const ScreenSize screen = settingsPlatform.primaryScreen();

@@ -1,6 +1,8 @@
 // Reading and writing notavex.ini.
 #pragma once
 
+#include "settings_file/text_encoding.h"
+
 // The window that owns the error boxes (an HWND on Windows).
 using OwnerWindow = void*;
 
@@ -18,3 +20,8 @@ int saveSettings(OwnerWindow owner);
 // when that copy fails. A load that reads the file, or finds none, clears it,
 // and so does a save that replaced the file.
 extern bool settingsFileNotLoaded;
+
+// How the last load converted the file's text: from UTF-16 or UTF-8, and
+// whether characters were lost on the way (CP932 and none lost when it read
+// no file).
+extern Cp932Conversion lastSettingsConversion;
