@@ -13,6 +13,7 @@ enum class FileReadResult {
     openFailed,  // it exists but cannot be opened (locked, no permission)
     readFailed,  // a read failed or came back short
     tooLarge,    // more than the caller's maximum; nothing read
+    notRegularFile,  // a directory, FIFO or device; nothing read
 };
 
 struct LocalDate {

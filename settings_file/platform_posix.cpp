@@ -91,12 +91,16 @@ void syncDirectoryOf(const char* path)
 
 FileReadResult posixReadFile(const char* path, char* buffer, int maxBytes, int* length)
 {
-    const int fd = open(path, O_RDONLY);
+    // Without O_NONBLOCK, opening a FIFO waits for a writer, and some
+    // devices wait too; for a regular file it changes nothing.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return errno == ENOENT ? FileReadResult::notFound : FileReadResult::openFailed;
     struct stat info;
     FileReadResult result = FileReadResult::ok;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (fstat(fd, &info) != 0)
         result = FileReadResult::readFailed;
+    else if (!S_ISREG(info.st_mode))
+        result = FileReadResult::notRegularFile;
     else if (info.st_size > maxBytes)
         result = FileReadResult::tooLarge;
     else if (!readAll(fd, buffer, static_cast<int>(info.st_size)))

@@ -64,6 +64,7 @@ int loadSettings(OwnerWindow owner)
         return refuse(owner, kSizeErrorText, kSizeErrorCaption);
     case FileReadResult::openFailed:
     case FileReadResult::readFailed:
+    case FileReadResult::notRegularFile:
         break;
     }
     // An existing file we could not read must outlive the next save.

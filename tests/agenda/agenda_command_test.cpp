@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -67,6 +68,7 @@ protected:
             if (out < 0 || err < 0 || chdir(dir_.c_str()) != 0) _exit(127);
             dup2(out, 1);
             dup2(err, 2);
+            alarm(5);  // a tool that blocks ends as killed, not as a hung test
             std::vector<char*> argv = {const_cast<char*>(kTool.c_str())};
             for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
             argv.push_back(nullptr);
@@ -291,6 +293,20 @@ TEST_F(AgendaCommand, FileErrors)
     }
     // No notavex.ini created, no backup, nothing else.
     EXPECT_EQ(listing(), before);
+}
+
+TEST_F(AgendaCommand, AFifoOrADeviceIsRefusedAtOnce)
+{
+    // Nobody writes to the FIFO: a plain open would wait for a writer.
+    ASSERT_EQ(mkfifo((dir_ + "/fifo.ini").c_str(), 0644), 0);
+    for (const char* file : {"fifo.ini", "/dev/zero"}) {
+        SCOPED_TRACE(file);
+        const auto start = std::chrono::steady_clock::now();
+        const ToolRun r = run({"--file", file});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "notavex-agenda: " + std::string(file) + ": not a regular file\n");
+    }
 }
 
 TEST_F(AgendaCommand, AFileOfExactly256KiBIsRead)

@@ -201,8 +201,9 @@ void formatFileError(FileReadResult result, const char* path, char* error, int e
     switch (result) {
     case FileReadResult::notFound: format = "%s: no such file"; break;
     case FileReadResult::openFailed: format = "%s: cannot be opened"; break;
-    case FileReadResult::readFailed: format = "%s: cannot be read (not a regular file, or a read failed)"; break;
+    case FileReadResult::readFailed: format = "%s: cannot be read"; break;
     case FileReadResult::tooLarge: format = "%s: too large for a settings file (over 256 KiB)"; break;
+    case FileReadResult::notRegularFile: format = "%s: not a regular file"; break;
     case FileReadResult::ok: break;
     }
     fail(error, errorSize, format, path);
