@@ -221,6 +221,25 @@ TEST_F(AgendaCommand, FilesInOtherEncodingsShowWhatTheirCp932TwinShows)
     }
 }
 
+TEST_F(AgendaCommand, ControlCharactersNeverReachTheTerminal)
+{
+    // The fourth message goes to the overflow text.
+    writeAll(dir_ + "/notavex.ini", "MessageNum=4\r\n"
+                                    "00Num=1\r\n0000=\x1B]0;owned\x07\r\n0001=314\r\n"
+                                    "01Num=1\r\n0100=\x1B[2Jclear\r\n0101=314\r\n"
+                                    "02Num=1\r\n0200=tab\there\x7F\r\n0201=314\r\n"
+                                    "03Num=1\r\n0300=\x1B[31mred\r\n0301=314\r\n");
+    const ToolRun r = run({"--date", "2008-03-14"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (char c : r.out)
+        EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)) << static_cast<int>(c);
+    const std::string fffd = "\xEF\xBF\xBD";
+    for (const std::string& shown : {fffd + "]0;owned" + fffd + "\n", fffd + "[2Jclear\n", "tab" + fffd + "here" + fffd,
+                                     // the overflow entry keeps its line ends
+                                     std::string(u8"の予定]\n\u3000") + fffd + "[31mred\n"})
+        EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
+}
+
 TEST_F(AgendaCommand, DefaultsToTodaysLocalDate)
 {
     copyFixture("worked_example.ini", "notavex.ini");
