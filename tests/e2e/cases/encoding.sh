@@ -24,7 +24,8 @@ INI
 }
 
 # UTF-8 lines on stdin to notavex.ini in an encoding, with CR LF; a copy of
-# the bytes stays in original.ini.
+# the bytes stays in original.ini. Backups of the file before go, so that the
+# next one made is notavex.ini.bak.
 write_encoded() {
   case $1 in
     utf16le) printf '\xff\xfe'; sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE ;;
@@ -33,7 +34,7 @@ write_encoded() {
     utf8) sed 's/$/\r/' ;;
   esac >"$CASE_DIR/notavex.ini"
   cp "$CASE_DIR/notavex.ini" "$CASE_DIR/original.ini"
-  rm -f "$CASE_DIR/notavex.ini.bak"
+  rm -f "$CASE_DIR"/notavex.ini*.bak
 }
 
 e2e_case encoding-files "ja en" "UTF-16 LE/BE and UTF-8 files show what their CP932 twin shows and are saved as CP932"
