@@ -1,8 +1,10 @@
-// Any bytes as the settings file: the reader must never step outside a
-// buffer, must leave the store within its limits, must agree with the plain
+// Any bytes as the settings file: the conversion from UTF-16 or UTF-8 must
+// stay within the file's bytes, and leave CP932 ones as they are; the
+// reader must never step outside a buffer, must leave the store within its limits, must agree with the plain
 // key search, and what it read must come back whole through the writer.
 #include "schedule/store.h"
 #include "settings_file/settings_text.h"
+#include "settings_file/text_encoding.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -32,6 +34,7 @@ constexpr ScreenGeometry kScreen = {1024, 768, withinOneMonitor};
 BoardSettings readSettings;
 MessageTable readTable;
 char composed[kSettingsFileMaxBytes];
+char converted[kSettingsFileMaxBytes];
 
 // A reset store with every byte defined, made once: copying it is much
 // cheaper than resetting under the fuzzer's instrumentation.
@@ -95,6 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Larger files are refused before they are read.
     if (size > static_cast<size_t>(kSettingsFileMaxBytes)) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    std::memcpy(converted, data, size);
+    const Cp932Conversion conversion = convertSettingsTextToCp932(converted, static_cast<int>(size));
+    check(conversion.length >= 0 && conversion.length <= static_cast<int>(size));
+    if (conversion.source == TextEncoding::cp932) check(std::memcmp(converted, data, size) == 0);
 
     freshStore();
     applySettingsText(text, kScreen);

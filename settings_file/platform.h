@@ -13,6 +13,7 @@ enum class FileReadResult {
     openFailed,  // it exists but cannot be opened (locked, no permission)
     readFailed,  // a read failed or came back short
     tooLarge,    // more than the caller's maximum; nothing read
+    notRegularFile,  // a directory, FIFO or device; nothing read
 };
 
 struct LocalDate {
@@ -75,6 +76,12 @@ struct SettingsPlatform {
     // True when [left, right) x [top, bottom) lies wholly within the full
     // area (not the work area) of one monitor.
     bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // Converts units UTF-16 units into CP932 bytes in out (outSize; no NUL
+    // added) as Windows does without best fit: a character with no CP932
+    // form that reads back as itself becomes "?". *lossy tells whether any
+    // did. Returns the bytes written, or 0 when they do not fit (two bytes a
+    // unit always do).
+    int (*utf16ToCp932)(const char16_t* text, int units, char* out, int outSize, bool* lossy);
 };
 
 // The system's own table; tests assign another and put it back.

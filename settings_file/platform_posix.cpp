@@ -8,6 +8,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iconv.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,23 @@ constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
 char copyChunk[kCopyChunkSize];
 char otherChunk[kCopyChunkSize];
+
+// Converters between one UTF-16 unit (LE, as bytes) and CP932, opened once.
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+iconv_t toCp932 = kNoConverter;
+iconv_t fromCp932 = kNoConverter;
+// Room for one character's form either way; CP932 needs two bytes at most.
+constexpr int kCharFormSize = 8;
+
+// Windows' CP932 table gives these single bytes a character; glibc's has
+// none for them. Both sides must write the same bytes.
+struct WindowsOnlyByte {
+    char16_t unit;
+    char byte;
+};
+constexpr WindowsOnlyByte kWindowsOnlyBytes[] = {
+    {u'\u0080', '\x80'}, {u'\uF8F0', '\xA0'}, {u'\uF8F1', '\xFD'}, {u'\uF8F2', '\xFE'}, {u'\uF8F3', '\xFF'},
+};
 
 int closeChecked(int fd) { return close(fd) == 0 ? 0 : -1; }
 
@@ -76,12 +94,16 @@ void syncDirectoryOf(const char* path)
 
 FileReadResult posixReadFile(const char* path, char* buffer, int maxBytes, int* length)
 {
-    const int fd = open(path, O_RDONLY);
+    // Without O_NONBLOCK, opening a FIFO waits for a writer, and some
+    // devices wait too; for a regular file it changes nothing.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return errno == ENOENT ? FileReadResult::notFound : FileReadResult::openFailed;
     struct stat info;
     FileReadResult result = FileReadResult::ok;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (fstat(fd, &info) != 0)
         result = FileReadResult::readFailed;
+    else if (!S_ISREG(info.st_mode))
+        result = FileReadResult::notRegularFile;
     else if (info.st_size > maxBytes)
         result = FileReadResult::tooLarge;
     else if (!readAll(fd, buffer, static_cast<int>(info.st_size)))
@@ -222,12 +244,77 @@ bool posixWithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
     return left >= 0 && top >= 0 && right <= kStandInScreen.width && bottom <= kStandInScreen.height;
 }
 
+bool convertersOpen()
+{
+    if (toCp932 == kNoConverter) toCp932 = iconv_open("CP932", "UTF-16LE");
+    if (fromCp932 == kNoConverter) fromCp932 = iconv_open("UTF-16LE", "CP932");
+    return toCp932 != kNoConverter && fromCp932 != kNoConverter;
+}
+
+// Converts all of in, or fails; *outLength is the room before and the
+// length after.
+bool convertWhole(iconv_t converter, const char* in, size_t inLength, char* out, size_t* outLength)
+{
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    char* from = const_cast<char*>(in);
+    char* to = out;
+    size_t room = *outLength;
+    if (iconv(converter, &from, &inLength, &to, &room) == static_cast<size_t>(-1) || inLength != 0) return false;
+    *outLength -= room;
+    return true;
+}
+
+// The CP932 form of one unit, in bytes (1 or 2), or 0 when it has none that
+// reads back as the same unit. glibc also maps some characters one way only
+// (U+00A5 to the backslash, for one); Windows, without best fit, does not.
+int cp932Form(char16_t unit, char* form)
+{
+    if (unit < 0x80) {
+        form[0] = static_cast<char>(unit);
+        return 1;
+    }
+    for (const WindowsOnlyByte& only : kWindowsOnlyBytes) {
+        if (only.unit != unit) continue;
+        form[0] = only.byte;
+        return 1;
+    }
+    if (!convertersOpen()) return 0;
+    const char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    size_t formLength = kCharFormSize;
+    if (!convertWhole(toCp932, in, sizeof in, form, &formLength)) return 0;
+    char back[kCharFormSize];
+    size_t backLength = sizeof back;
+    if (!convertWhole(fromCp932, form, formLength, back, &backLength) || backLength != sizeof in
+        || std::memcmp(back, in, sizeof in) != 0)
+        return 0;
+    return static_cast<int>(formLength);
+}
+
+int posixUtf16ToCp932(const char16_t* text, int units, char* out, int outSize, bool* lossy)
+{
+    *lossy = false;
+    int at = 0;
+    for (int i = 0; i < units; ++i) {
+        char form[kCharFormSize];
+        int length = cp932Form(text[i], form);
+        if (length == 0) {
+            form[0] = '?';
+            length = 1;
+            *lossy = true;
+        }
+        if (at + length > outSize) return 0;
+        std::memcpy(out + at, form, static_cast<size_t>(length));
+        at += length;
+    }
+    return at;
+}
+
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
-    posixReadFile,     posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,      posixCopyFile,
-    posixRenameNoReplace, posixSameBytes,     posixListFiles,     posixFileStamp,        posixShowErrorBox,
-    posixLocalDate,       posixPrimaryScreen, posixWithinOneMonitor,
+    posixReadFile,        posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,  posixCopyFile,
+    posixRenameNoReplace, posixSameBytes,        posixListFiles,     posixFileStamp,    posixShowErrorBox,
+    posixLocalDate,       posixPrimaryScreen,    posixWithinOneMonitor, posixUtf16ToCp932,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

@@ -228,12 +228,18 @@ bool win32WithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
     return query.within;
 }
 
+int win32Utf16ToCp932(const char16_t* text, int units, char* out, int outSize, bool* lossy)
+{
+    static_assert(sizeof(char16_t) == sizeof(wchar_t));
+    return fromWideExact(reinterpret_cast<const wchar_t*>(text), units, out, outSize, lossy);
+}
+
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
     win32ReadFile,        win32WriteFileDurably, win32RemoveFile,   win32ReplaceFile,  win32CopyFile,
     win32RenameNoReplace, win32SameBytes,        win32ListFiles,    win32FileStamp,    win32ShowErrorBox,
-    win32LocalDate,       win32PrimaryScreen,    win32WithinOneMonitor,
+    win32LocalDate,       win32PrimaryScreen,    win32WithinOneMonitor, win32Utf16ToCp932,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

@@ -8,6 +8,7 @@
 #include "settings_file/file_names.h"
 #include "settings_file/settings_file_internal.h"
 #include "settings_file/settings_text.h"
+#include "settings_file/text_encoding.h"
 
 #include <cstdint>
 #include <string_view>
@@ -59,21 +60,35 @@ int refuse(OwnerWindow owner, FileTrouble trouble)
     return -1;
 }
 
-// The file as read into settingsText.
+// The file as read into settingsText, in CP932.
 struct ReadText {
     FileReadResult result;
     int length;
     FileVersion version;  // of the bytes as they are in the file
+    bool converted;       // from UTF-16 or UTF-8
+    bool lossy;           // some character had to become "?"
 };
 
 ReadText readSettingsText()
 {
-    ReadText read = {FileReadResult::ok, 0, {}};
+    ReadText read = {FileReadResult::ok, 0, {}, false, false};
     read.result = settingsPlatform.readFile(kSettingsPath, settingsText, kSettingsFileMaxBytes, &read.length);
     if (read.result != FileReadResult::ok) return read;
     read.version = versionOf(settingsText, read.length);
+    // An editor may have saved it as UTF-16 or UTF-8.
+    const Cp932Conversion conversion = convertSettingsTextToCp932(settingsText, read.length);
+    read.length = conversion.length;
+    read.converted = conversion.source != TextEncoding::cp932;
+    read.lossy = conversion.lossy;
     settingsText[read.length] = '\0';
     return read;
+}
+
+// A zero byte inside, no key at all, or characters lost on the way: what
+// the READ ERROR box tells.
+bool isUnreadable(const ReadText& read, const SettingsReadReport& report)
+{
+    return report.nulInside || (read.length > 0 && !report.keyFound) || read.lossy;
 }
 
 std::string_view textOf(const ReadText& read) { return {settingsText, static_cast<size_t>(read.length)}; }
@@ -85,7 +100,9 @@ SettingsReadReport applyRead(const ReadText& read)
     const ScreenSize screen = settingsPlatform.primaryScreen();
     const SettingsReadReport report =
         applySettingsText(textOf(read), ScreenGeometry{screen.width, screen.height, settingsPlatform.withinOneMonitor});
-    if (report.whole) ownVersion = read.version;
+    // A converted file is never the program's own: saving writes it anew in
+    // CP932, so the original goes to a backup first.
+    if (report.whole && !read.converted) ownVersion = read.version;
     return report;
 }
 
@@ -146,8 +163,7 @@ int loadSettings(OwnerWindow owner)
     const ReadText read = readSettingsText();
     switch (read.result) {
     case FileReadResult::ok: {
-        const SettingsReadReport report = applyRead(read);
-        if (report.nulInside || (read.length > 0 && !report.keyFound)) showFileTrouble(owner, FileTrouble::notReadable);
+        if (isUnreadable(read, applyRead(read))) showFileTrouble(owner, FileTrouble::notReadable);
         return 0;
     }
     case FileReadResult::notFound:
@@ -165,7 +181,8 @@ Reload reloadSettings()
     if (read.result == FileReadResult::notFound) return {ReloadOutcome::gone, FileTrouble::cannotOpen};
     if (read.result != FileReadResult::ok) return {ReloadOutcome::failed, troubleOf(read.result)};
     const std::string_view text = textOf(read);
-    if (text.find('\0') != std::string_view::npos || (read.length > 0 && !settingsTextHasKey(text)))
+    const bool nulInside = text.find('\0') != std::string_view::npos;
+    if (isUnreadable(read, {settingsTextHasKey(text), nulInside, false}))
         return {ReloadOutcome::failed, FileTrouble::notReadable};
 
     // The board stays where the window is; the rest is the file's.

@@ -7,8 +7,9 @@ using OwnerWindow = void*;
 // Computes the calendar, then reads notavex.ini into the store; creates the
 // file from the store when it does not exist. 0 when read or created, -1 when
 // an existing file could not be read (the store is left as it was). A file
-// with a zero byte inside or without any key is read as far as it goes and
-// shown in a READ ERROR box.
+// in UTF-16 or UTF-8 is converted to CP932 first. A file with a zero byte
+// inside, without any key, or with characters CP932 lacks is read as far as
+// it goes and shown in a READ ERROR box.
 int loadSettings(OwnerWindow owner);
 
 // Computes today and tomorrow from the local clock.

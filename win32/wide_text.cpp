@@ -44,6 +44,19 @@ int fromWide(const wchar_t* text, char* out, int outBytes)
     return n;
 }
 
+int fromWideExact(const wchar_t* text, int length, char* out, int outBytes, bool* lossy)
+{
+    *lossy = false;
+    if (length <= 0 || outBytes <= 0) return 0;
+    // Best fit would turn characters CP932 lacks into look-alikes (U+00A5
+    // into the backslash) that read back as something else.
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, text, length, out, outBytes, "?",
+                                      &usedDefault);
+    *lossy = usedDefault != FALSE;
+    return n;
+}
+
 int messageBox932(HWND owner, const char* text, const char* caption, UINT type)
 {
     toWide(text, boxText, kBoxTextChars);

@@ -18,6 +18,11 @@ int toWideN(const char* text, int length, wchar_t* out, int outChars);
 // NUL included), never splitting a double-byte character. Characters with no
 // CP932 form become what Windows makes of them. Returns the bytes written.
 int fromWide(const wchar_t* text, char* out, int outBytes);
+// Converts length UTF-16 units into CP932 bytes in out (outBytes; no NUL
+// added) without best fit: a character whose CP932 form would not read back
+// as itself becomes "?", and *lossy tells whether any did. Returns the bytes
+// written, or 0 when they do not fit.
+int fromWideExact(const wchar_t* text, int length, char* out, int outBytes, bool* lossy);
 
 // MessageBoxW with CP932 text and caption.
 int messageBox932(HWND owner, const char* text, const char* caption, UINT type);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -67,6 +68,7 @@ protected:
             if (out < 0 || err < 0 || chdir(dir_.c_str()) != 0) _exit(127);
             dup2(out, 1);
             dup2(err, 2);
+            alarm(5);  // a tool that blocks ends as killed, not as a hung test
             std::vector<char*> argv = {const_cast<char*>(kTool.c_str())};
             for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
             argv.push_back(nullptr);
@@ -197,6 +199,35 @@ TEST_F(AgendaCommand, AwkwardTextsAreConvertedAndEscaped)
               "bad" + fffd + fffd + fffd + fffd + "end" + fffd + "\\r\\n\"}\n");
 }
 
+TEST_F(AgendaCommand, AUtf8FileShowsItsMessages)
+{
+    writeAll(dir_ + "/notavex.ini", u8"MessageNum=2\r\n00Num=1\r\n0000=歯医者 10:30\r\n0001=314\r\n"
+                                    u8"01Num=1\r\n0100=図書館\u301C\r\n0101=315\r\n");
+    const ToolRun r = run({"--date", "2008-03-14"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(u8"  ★ 歯医者 10:30\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(u8"  ★ 図書館\uFF5E\n"), std::string::npos) << r.out;  // 〜 as Windows reads it back
+}
+
+TEST_F(AgendaCommand, ControlCharactersNeverReachTheTerminal)
+{
+    // The fourth message goes to the overflow text.
+    writeAll(dir_ + "/notavex.ini", "MessageNum=4\r\n"
+                                    "00Num=1\r\n0000=\x1B]0;owned\x07\r\n0001=314\r\n"
+                                    "01Num=1\r\n0100=\x1B[2Jclear\r\n0101=314\r\n"
+                                    "02Num=1\r\n0200=tab\there\x7F\r\n0201=314\r\n"
+                                    "03Num=1\r\n0300=\x1B[31mred\r\n0301=314\r\n");
+    const ToolRun r = run({"--date", "2008-03-14"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (char c : r.out)
+        EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)) << static_cast<int>(c);
+    const std::string fffd = "\xEF\xBF\xBD";
+    for (const std::string& shown : {fffd + "]0;owned" + fffd + "\n", fffd + "[2Jclear\n", "tab" + fffd + "here" + fffd,
+                                     // the overflow entry keeps its line ends
+                                     std::string(u8"の予定]\n\u3000") + fffd + "[31mred\n"})
+        EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
+}
+
 TEST_F(AgendaCommand, DefaultsToTodaysLocalDate)
 {
     copyFixture("worked_example.ini", "notavex.ini");
@@ -269,6 +300,20 @@ TEST_F(AgendaCommand, FileErrors)
     }
     // No notavex.ini created, no backup, nothing else.
     EXPECT_EQ(listing(), before);
+}
+
+TEST_F(AgendaCommand, AFifoOrADeviceIsRefusedAtOnce)
+{
+    // Nobody writes to the FIFO: a plain open would wait for a writer.
+    ASSERT_EQ(mkfifo((dir_ + "/fifo.ini").c_str(), 0644), 0);
+    for (const char* file : {"fifo.ini", "/dev/zero"}) {
+        SCOPED_TRACE(file);
+        const auto start = std::chrono::steady_clock::now();
+        const ToolRun r = run({"--file", file});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "notavex-agenda: " + std::string(file) + ": not a regular file\n");
+    }
 }
 
 TEST_F(AgendaCommand, AFileOfExactly256KiBIsRead)

@@ -147,6 +147,7 @@ const ReadErrorCase kReadErrorCases[] = {
     {"zero_byte_inside", "winX=40\r\n" + std::string(1, '\0') + "winY=30\r\n", true, 40},
     {"no_key_at_all", "予定：歯医者 3月14日\r\n", true, 300},
     {"keys_only_inside_lines", " winX=40\r\n", true, 300},
+    {"a_character_cp932_lacks", u8"winX=40\r\nMessageNum=1\r\n0000=歯医者 \U0001F9B7\r\n", true, 40},
     {"empty_file", "", false, 300},
     {"unused_lines_only_need_a_backup", "winX=40\r\nメモ\r\n", false, 40},
 };

@@ -128,7 +128,7 @@ void installFakePlatform()
     settingsPlatform = {fakeReadFile,         fakeWriteFileDurably, fakeRemoveFile,   fakeReplaceFile,
                         fakeCopyFile,         fakeRenameNoReplace,  fakeSameBytes,    fakeListFiles,
                         fakeFileStamp,        fakeShowErrorBox,     fakeLocalDate,    fakePrimaryScreen,
-                        fakeWithinOneMonitor};
+                        fakeWithinOneMonitor, kSystemSettingsPlatform.utf16ToCp932};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

@@ -81,6 +81,27 @@ TEST_F(LoadSave, ExistingFileIsReadAndAdjustedForTheSeamsScreen)
     EXPECT_TRUE(fake.boxes.empty());
 }
 
+TEST_F(LoadSave, FilesInOtherEncodingsAreReadAsTheirCp932TwinAndSavedInCp932)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t unit : std::u16string_view(u"winX=40\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n"))
+        utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    const std::string utf8WithMark = "\xEF\xBB\xBF" + std::string(u8"winX=40\r\nMessageNum=1\r\n00Num=1\r\n"
+                                                                   u8"0000=歯医者\r\n0001=314\r\n");
+    for (const std::string& file : {utf16, utf8WithMark}) {
+        resetStore();
+        fake.files.clear();
+        fake.files[kPath].bytes = file;
+        EXPECT_EQ(loadSettings(kOwner), 0);
+        EXPECT_EQ(boardSettings.winX, 40);  // the mark does not stick to the first key
+        EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
+        EXPECT_EQ(saveSettings(kOwner), 0);
+        EXPECT_TRUE(fileIs(kPath, composedSettingsText()));
+        EXPECT_TRUE(fileIs(kBackup, file));  // the original, byte for byte
+        EXPECT_TRUE(fake.boxes.empty());
+    }
+}
+
 TEST_F(LoadSave, ReadOnlyFileIsReadButNotReplaced)
 {
     fake.files[kPath] = FakeFile{std::string(kUsersFile), true};

@@ -67,7 +67,7 @@ TEST_F(PosixPlatform, ReadTellsTheCasesApart)
     EXPECT_EQ(bytes, "0123456789");
     EXPECT_EQ(readInto("ten.ini", 9, bytes), FileReadResult::tooLarge);
     ASSERT_EQ(mkdir("folder.ini", 0755), 0);
-    EXPECT_EQ(readInto("folder.ini", 100, bytes), FileReadResult::readFailed);
+    EXPECT_EQ(readInto("folder.ini", 100, bytes), FileReadResult::notRegularFile);
     write("empty.ini", "");
     EXPECT_EQ(readInto("empty.ini", 100, bytes), FileReadResult::ok);
     EXPECT_EQ(bytes, "");

@@ -94,6 +94,29 @@ std::string_view weekdayName(int weekday)
 
 void put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
 
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+// Writes converted text for a terminal: a settings file must not be able to
+// clear the screen or retitle the window with escape sequences, so the code
+// points U+0000..U+001F and U+007F..U+009F show as U+FFFD. Checked in the
+// UTF-8, not in the CP932, whose lead bytes share that range. With
+// lineEnds, LF is kept and CR dropped (the overflow text's CR LF).
+void putShown(std::FILE* out, std::string_view utf8, bool lineEnds)
+{
+    size_t runStart = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const unsigned char next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        const bool c1 = c == 0xC2 && next >= 0x80 && next <= 0x9F;
+        if (!(c < 0x20 || c == 0x7F || c1) || (lineEnds && c == '\n')) continue;
+        put(out, utf8.substr(runStart, i - runStart));
+        if (!(lineEnds && c == '\r')) put(out, kReplacementCharacter);
+        if (c1) ++i;
+        runStart = i + 1;
+    }
+    put(out, utf8.substr(runStart));
+}
+
 struct DayView {
     const DayInfo& info;
     const char (*lines)[kAgendaLineSize];
@@ -134,7 +157,7 @@ void writeTextDay(std::FILE* out, const char* heading, const DayView& day)
     if (day.filledLines() == 0) put(out, u8"    （予定なし）\n");
     for (int i = 0; i < day.filledLines(); ++i) {
         put(out, day.marks[i] ? u8"  ★ " : u8"  ・ ");
-        put(out, lineText(day.lines[i]));
+        putShown(out, lineText(day.lines[i]), false);
         put(out, "\n");
     }
 }
@@ -201,8 +224,9 @@ void formatFileError(FileReadResult result, const char* path, char* error, int e
     switch (result) {
     case FileReadResult::notFound: format = "%s: no such file"; break;
     case FileReadResult::openFailed: format = "%s: cannot be opened"; break;
-    case FileReadResult::readFailed: format = "%s: cannot be read (not a regular file, or a read failed)"; break;
+    case FileReadResult::readFailed: format = "%s: cannot be read"; break;
     case FileReadResult::tooLarge: format = "%s: too large for a settings file (over 256 KiB)"; break;
+    case FileReadResult::notRegularFile: format = "%s: not a regular file"; break;
     case FileReadResult::ok: break;
     }
     fail(error, errorSize, format, path);
@@ -265,16 +289,10 @@ void writeAgendaText(std::FILE* out, const LocalDate& date)
     if (agenda.overflow) {
         // The board's overflow box, with Unix line ends.
         put(out, u8"\n４件以上の予定があります。\n");
-        const std::string_view text = toUtf8(
-            std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
-            sizeof overflowUtf8);
-        size_t runStart = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != '\r') continue;
-            put(out, text.substr(runStart, i - runStart));
-            runStart = i + 1;
-        }
-        put(out, text.substr(runStart));
+        putShown(out,
+                 toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)),
+                        overflowUtf8, sizeof overflowUtf8),
+                 true);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "schedule/store.h"
 #include "settings_file/platform.h"
 #include "settings_file/settings_text.h"
+#include "settings_file/text_encoding.h"
 #include "tools/agenda/agenda_view.h"
 #include "tools/agenda/cp932_utf8.h"
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
         formatFileError(read, options.file, error, sizeof error);
         return failWith(error, kExitFileError);
     }
+    // As the program reads it: a file saved as UTF-16 or UTF-8 becomes CP932.
+    length = convertSettingsTextToCp932(fileText, length).length;
 
     const LocalDate date = options.dateGiven ? options.date : settingsPlatform.localDate();
     const ScreenSize screen = settingsPlatform.primaryScreen();
