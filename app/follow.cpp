@@ -6,6 +6,7 @@
 #include "app/shell_state.h"
 #include "board/board_graphics.h"
 #include "schedule/store.h"
+#include "settings_file/platform.h"
 #include "settings_file/settings_file.h"
 
 namespace {
@@ -13,10 +14,8 @@ namespace {
 // While the checks wait, the date is looked at again this soon.
 constexpr UINT kRetryDateCheckMs = 1000;
 
-void armDateTimer(HWND window)
+void armDateTimer(HWND window, const SYSTEMTIME& now)
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
     SetTimer(window, kDateTimerId, nextDateCheckMs(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds),
              nullptr);
 }
@@ -25,7 +24,9 @@ void armDateTimer(HWND window)
 
 void startFollowing(HWND window)
 {
-    armDateTimer(window);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    armDateTimer(window, now);
     SetTimer(window, kFileTimerId, kFileLookPeriodMs, nullptr);
 }
 
@@ -35,10 +36,17 @@ void followDate(HWND window)
         SetTimer(window, kDateTimerId, kRetryDateCheckMs, nullptr);
         return;
     }
+    // One reading of the clock serves the date and the next timer.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
     followingNow = true;
-    if (followLocalDate()) repaintWithoutRaising(window);
+    if (followLocalDate({now.wYear, now.wMonth, now.wDay, now.wDayOfWeek})) {
+        repaintWithoutRaising(window);
+        // Its overflow box may have stayed open for long.
+        GetLocalTime(&now);
+    }
     followingNow = false;
-    armDateTimer(window);
+    armDateTimer(window, now);
 }
 
 void followFile(HWND window)

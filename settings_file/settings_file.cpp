@@ -140,18 +140,23 @@ void resetSettingsFileState()
     forgetFileLooks();
 }
 
-void refreshCalendar()
+namespace {
+
+void computeCalendarFor(const LocalDate& date)
 {
-    calendarDate = settingsPlatform.localDate();
-    computeCalendar(calendarDate.year, calendarDate.month, calendarDate.day, calendarDate.weekday);
+    calendarDate = date;
+    computeCalendar(date.year, date.month, date.day, date.weekday);
 }
 
-bool followLocalDate()
+}  // namespace
+
+void refreshCalendar() { computeCalendarFor(settingsPlatform.localDate()); }
+
+bool followLocalDate(const LocalDate& now)
 {
-    const LocalDate now = settingsPlatform.localDate();
     if (now.year == calendarDate.year && now.month == calendarDate.month && now.day == calendarDate.day)
         return false;
-    refreshCalendar();
+    computeCalendarFor(now);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Reading and writing notavex.ini.
 #pragma once
 
+struct LocalDate;
+
 // The window that owns the error boxes (an HWND on Windows).
 using OwnerWindow = void*;
 
@@ -14,9 +16,9 @@ int loadSettings(OwnerWindow owner);
 
 // Computes today and tomorrow from the local clock.
 void refreshCalendar();
-// Computes them again when the local date is no longer the one they were
-// last computed for. True when it did.
-bool followLocalDate();
+// Computes them again when now, the local date, is no longer the one they
+// were last computed for. True when it did.
+bool followLocalDate(const LocalDate& now);
 
 // Writes the whole store to notavex.ini, replacing it atomically. 0 on
 // success, -1 when the old file was left in place.

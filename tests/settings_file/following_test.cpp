@@ -32,19 +32,19 @@ protected:
 
 TEST_F(Following, CalendarIsComputedAgainForANewDayOnly)
 {
-    EXPECT_FALSE(followLocalDate());
+    EXPECT_FALSE(followLocalDate(fake.date));
     fake.date = {2008, 3, 15, 6};
-    EXPECT_TRUE(followLocalDate());
+    EXPECT_TRUE(followLocalDate(fake.date));
     EXPECT_EQ(today.day, 15);
     EXPECT_EQ(tomorrow.weekday, 0);
-    EXPECT_FALSE(followLocalDate());
+    EXPECT_FALSE(followLocalDate(fake.date));
     // A year on, February is the new year's.
     fake.date = {2009, 2, 28, 6};
-    EXPECT_TRUE(followLocalDate());
+    EXPECT_TRUE(followLocalDate(fake.date));
     EXPECT_EQ(tomorrow.month, 3);
     // A clock set back is a new day too.
     fake.date = {2008, 3, 14, 5};
-    EXPECT_TRUE(followLocalDate());
+    EXPECT_TRUE(followLocalDate(fake.date));
     EXPECT_EQ(today.day, 14);
 }
 
