@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ class DifferCheck : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path = ::testing::TempDir() + "pixelcheck_other.rgb";
+        // A name of its own: ctest runs the tests of this suite side by side.
+        path = ::testing::TempDir() + "pixelcheck_other_" + std::to_string(getpid()) + ".rgb";
         image.width = kWidth;
         image.height = kHeight;
         image.bytes = grey(10);
