@@ -117,6 +117,23 @@ TEST(DateEditing, ChangeWithoutASelectedDateStoresNothing)
     EXPECT_EQ(controlItemCount(IDC_DATE_LIST), 0);
 }
 
+// A birthday on 29 February: the store's calendar holds a common year here.
+TEST(DateEditing, FebruaryTwentyNinthIsEnteredAndKeptInACommonYear)
+{
+    open(StoreKind::Sample);
+    runAll({selectMessage(1), click(IDC_CALENDAR_MODE), box(IDC_MONTH_BOX, 1), box(IDC_DAY_BOX, 28),
+            press(IDC_ADD_DATE)});
+    EXPECT_EQ(storedDates(1), Codes({2, 229}));
+
+    // A stored 229 shows as 2月29日, so a Change after touching a box keeps it.
+    loadStore(StoreKind::Sample);
+    setMessage(1, "誕生日", {2, 229});
+    runAll({init(), selectMessage(1), selectDate(1), box(IDC_MONTH_BOX, 1), press(IDC_CHANGE_DATE)});
+    EXPECT_EQ(controlSelection(IDC_DAY_BOX), 28);
+    EXPECT_EQ(storedDates(1), Codes({2, 229}));
+    EXPECT_EQ(listItems(IDC_DATE_LIST), "全火曜日|2月29日");
+}
+
 TEST(DateEditing, DeletingShowsTheDateThatTakesTheSelection)
 {
     struct Case { int deleted; Codes left; const char* list; int month; int day; };
@@ -185,6 +202,7 @@ TEST(DateBoxes, MonthChangeRefillsTheDayBox)
         {30, 1, 29, 29, 28},
         {14, 3, 28, 30, 14},  // 15 stays 15
         {14, 1, 28, 29, 14},
+        {14, -1, 28, 0, -1},  // no month selected: no days
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "day " << c.day + 1 << " month " << c.month + 1);
