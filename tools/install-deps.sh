@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when missing.
-# Usage: tools/install-deps.sh [build|run|test]
+# Usage: tools/install-deps.sh [build|run|release|test]
 set -euo pipefail
 
 build=(cmake g++ make)
 windows=(g++-mingw-w64-x86-64 mingw-w64-tools)
+packing=(zip)
 wine_run=(wine wine64 xvfb x11-utils imagemagick fonts-ipafont-gothic)
 testing=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xdotool faketime)
 
-case "${1:-test}" in
-  run)  wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}") ;;
-  *)    wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}" "${testing[@]}") ;;
+mode=${1:-test}
+case $mode in
+  run)     wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}") ;;
+  release) wanted=("${build[@]}" "${windows[@]}" "${packing[@]}") ;;
+  *)       wanted=("${build[@]}" "${windows[@]}" "${packing[@]}" "${wine_run[@]}" "${testing[@]}") ;;
 esac
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 missing=()
 for pkg in "${wanted[@]}"; do
@@ -19,10 +25,9 @@ for pkg in "${wanted[@]}"; do
     missing+=("$pkg")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
