@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when missing.
-# Usage: tools/install-deps.sh [build|run|test]
+# Installs the Debian packages that building and testing need, when missing,
+# and for testing generates the ja_JP.UTF-8 and en_US.UTF-8 locales.
+# Usage: tools/install-deps.sh [build|run|release|test]
 set -euo pipefail
 
 build=(cmake g++ make)
 windows=(g++-mingw-w64-x86-64 mingw-w64-tools)
+packing=(zip)
 wine_run=(wine wine64 xvfb x11-utils imagemagick fonts-ipafont-gothic)
-testing=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xdotool faketime locales)
+testing=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xdotool faketime unzip locales)
 
-case "${1:-test}" in
-  run)  wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}") ;;
-  *)    wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}" "${testing[@]}") ;;
+mode=${1:-test}
+case $mode in
+  run)     wanted=("${build[@]}" "${windows[@]}" "${wine_run[@]}") ;;
+  release) wanted=("${build[@]}" "${windows[@]}" "${packing[@]}") ;;
+  *)       wanted=("${build[@]}" "${windows[@]}" "${packing[@]}" "${wine_run[@]}" "${testing[@]}") ;;
 esac
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 missing=()
 for pkg in "${wanted[@]}"; do
@@ -19,27 +26,30 @@ for pkg in "${wanted[@]}"; do
     missing+=("$pkg")
   fi
 done
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# Wine enters a working folder with a Japanese name only when the locale
-# named in LC_ALL is generated; the end-to-end tests run under these two.
-[ "${1:-test}" = run ] && exit 0
-gen=()
-for loc in ja_JP en_US; do
-  locale -a | grep -qix "$loc.utf-\{0,1\}8" || gen+=("$loc")
+[ "$mode" = test ] || exit 0
+
+# Wine enters a folder with a Japanese name only when the locale named in
+# LC_ALL is generated; a fresh Debian has only C.UTF-8. The tests run Wine
+# under ja_JP.UTF-8 and en_US.UTF-8.
+generate=()
+for name in ja_JP en_US; do
+  locale -a 2>/dev/null | grep -x "$name\.utf8" >/dev/null || generate+=("$name")
 done
-[ ${#gen[@]} -eq 0 ] && exit 0
-echo "Generating locales: ${gen[*]}"
-for loc in "${gen[@]}"; do
-  # Uncomments the line, or adds it when the file lacks it.
-  "${sudo_cmd[@]}" sed -i "s/^# *\($loc\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-  grep -q "^$loc\.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+[ ${#generate[@]} -eq 0 ] && exit 0
+
+echo "Generating locales: ${generate[*]}"
+for name in "${generate[@]}"; do
+  entry="$name.UTF-8 UTF-8"
+  if grep -q "^# *$entry\$" /etc/locale.gen; then
+    "${sudo_cmd[@]}" sed -i "s/^# *$entry\$/$entry/" /etc/locale.gen
+  elif ! grep -qx "$entry" /etc/locale.gen; then
+    echo "$entry" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
 done
 "${sudo_cmd[@]}" locale-gen >/dev/null

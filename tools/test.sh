@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every preset and runs every test:
-# unit tests (native), a short fuzzing smoke run, and the end-to-end tests of
-# the real notavex.exe under Wine.
+# unit tests (native), a short fuzzing smoke run, the release built twice
+# (the same bytes, the archive and its readme), and the end-to-end tests of
+# the real notavex.exe under Wine, the one in the release zip included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -24,6 +25,9 @@ build/fuzz/fuzz/settings_reader_fuzzer -max_total_time="${NOTAVEX_FUZZ_SECONDS:-
 echo "== Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
+
+echo "== release archive, built twice"
+tests/release/run.sh
 
 echo "== end-to-end tests under Wine"
 tests/e2e/run.sh

@@ -229,9 +229,10 @@ TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion) {
 }
 
 TEST_F(ResourceScript, ManifestAsksForCommonControlsAndNoDpiAwareness) {
-  const Bytes manifest = readWholeFile(resourcePath("notavex.manifest"));
+  const Bytes manifest = readWholeFile(NOTAVEX_MANIFEST_FILE);
   EXPECT_EQ(resource(kRtManifest, 1).data, manifest);
   const std::string text(manifest.begin(), manifest.end());
+  EXPECT_NE(text.find("name=\"Notavex\" version=\"1.22.0.0\""), std::string::npos);
   EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
   EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
   // The board keeps its pixel layout only while Windows scales it.
