@@ -108,11 +108,16 @@ int commandDrag(HWND board, int dx, int dy)
         UINT key = horizontal ? (dx > 0 ? VK_RIGHT : VK_LEFT) : (dy > 0 ? VK_DOWN : VK_UP);
         POINT cursor;
         GetCursorPos(&cursor);
+        const POINT expected = {cursor.x + (key == VK_RIGHT ? kMoveStep : key == VK_LEFT ? -kMoveStep : 0),
+                                cursor.y + (key == VK_DOWN ? kMoveStep : key == VK_UP ? -kMoveStep : 0)};
         postKey(board, key);
+        // Until the cursor stands where this key puts it: the pointer's own
+        // motion events, handled whenever the board's thread wakes (a timer),
+        // can show an older place for a moment.
         for (int waited = 0; waited < 2000; waited += 10) {
             POINT now;
             GetCursorPos(&now);
-            if (now.x != cursor.x || now.y != cursor.y) break;
+            if (now.x == expected.x && now.y == expected.y) break;
             Sleep(10);
         }
     }
