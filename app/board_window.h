@@ -7,10 +7,6 @@
 constexpr wchar_t kBoardClassName[] = L"Notavex";
 constexpr wchar_t kBoardTitle[] = L"Notavex";
 constexpr char kProductName[] = "Notavex";
-// Outer size, frame included; the client area is the 250 x 100 board.
-constexpr int kBoardOuterWidth = 256;
-constexpr int kBoardOuterHeight = 106;
-constexpr int kApplicationIconId = 101;
 constexpr UINT_PTR kAutoExitTimerId = 1;
 constexpr UINT kAutoExitPeriodMs = 1000;
 constexpr UINT_PTR kDateTimerId = 2;
@@ -42,6 +38,11 @@ void startFollowing(HWND window);
 void followDate(HWND window);
 // Timer 3: a look at the settings file; a change read repaints the board.
 void followFile(HWND window);
+
+// The window's dialog frame around the board picture, as the system draws
+// it: the stored position is the picture's corner, the window's own lies
+// this much further up and left.
+POINT boardFrameOffset();
 
 // Records the position, saves, releases the drawing objects and the tray
 // icon and asks the loop to end; once only. Result 0.

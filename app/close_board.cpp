@@ -26,8 +26,9 @@ void recordPosition(void* window)
 {
     RECT outer;
     GetWindowRect(asWindow(window), &outer);
-    boardSettings.winX = outer.left + GetSystemMetrics(SM_CXDLGFRAME);
-    boardSettings.winY = outer.top + GetSystemMetrics(SM_CYDLGFRAME);
+    const POINT frame = boardFrameOffset();
+    boardSettings.winX = outer.left + frame.x;
+    boardSettings.winY = outer.top + frame.y;
 }
 
 void save(void* window) { saveSettings(window); }

@@ -3,7 +3,7 @@
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
-#include "schedule/cp932.h"
+#include "text/cp932.h"
 #include "schedule/store.h"
 #include "settings_file/settings_file.h"
 
@@ -13,11 +13,10 @@ namespace {
 // lies one frame further up and left.
 void placeBoard(HWND window)
 {
-    const int fx = GetSystemMetrics(SM_CXDLGFRAME);
-    const int fy = GetSystemMetrics(SM_CYDLGFRAME);
+    const POINT frame = boardFrameOffset();
     // The option's sense is inverted: 0 keeps the board above other windows.
     HWND order = boardSettings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(window, order, boardSettings.winX - fx, boardSettings.winY - fy, kBoardOuterWidth,
+    SetWindowPos(window, order, boardSettings.winX - frame.x, boardSettings.winY - frame.y, kBoardOuterWidth,
                  kBoardOuterHeight, 0);
 }
 
@@ -27,13 +26,14 @@ void placeBoard(HWND window)
 // window once it is set.
 void cutWindowToClientArea(HWND window)
 {
-    const int fx = GetSystemMetrics(SM_CXDLGFRAME);
-    const int fy = GetSystemMetrics(SM_CYDLGFRAME);
-    HRGN region = CreateRectRgn(fx, fy, kBoardOuterWidth - fx, kBoardOuterHeight - fy);
+    const POINT frame = boardFrameOffset();
+    HRGN region = CreateRectRgn(frame.x, frame.y, frame.x + kBoardPictureWidth, frame.y + kBoardPictureHeight);
     if (!SetWindowRgn(window, region, FALSE)) DeleteObject(region);
 }
 
 }  // namespace
+
+POINT boardFrameOffset() { return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)}; }
 
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
 {
@@ -46,7 +46,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
     createBoardGraphics(window, creation->hInstance);
     addTrayIcon(window, kTrayIconId, applicationIcon, tipText);
     if (setLayeredWindowAttributes)
-        setLayeredWindowAttributes(window, kBoardKeyColour, kLayeredAlpha, LWA_COLORKEY);
+        setLayeredWindowAttributes(window, colorRefOf(kKeyColour), kLayeredAlpha, LWA_COLORKEY);
     placeBoard(window);
     cutWindowToClientArea(window);
 

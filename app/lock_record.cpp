@@ -1,5 +1,7 @@
 #include "app/lock_record.h"
 
+#include "text/decimal.h"
+
 namespace {
 
 constexpr int kWindowDigits = 16;
@@ -21,14 +23,7 @@ int formatLockRecord(const LockRecord& record, char* out)
     for (int shift = (kWindowDigits - 1) * 4; shift >= 0; shift -= 4)
         out[n++] = kHexDigits[(record.window >> shift) & 0xf];
     out[n++] = ' ';
-    char digits[kProcessDigitsMax];
-    int count = 0;
-    std::uint32_t process = record.process;
-    do {
-        digits[count++] = static_cast<char>('0' + process % 10);
-        process /= 10;
-    } while (process != 0);
-    while (count > 0) out[n++] = digits[--count];
+    n += formatDecimal(record.process, out + n, kLockRecordSize - n - 2);  // CR LF after it
     out[n++] = '\r';
     out[n++] = '\n';
     out[n] = '\0';

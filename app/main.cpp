@@ -1,5 +1,7 @@
 #include "app/board_lock.h"
 #include "app/board_window.h"
+#include "layout/board_layout.h"
+#include "resources/resource.h"
 
 UINT taskbarCreatedMessage;
 HICON applicationIcon;
@@ -45,7 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         return 0;
     }
     showBoardMessage = RegisterWindowMessageW(kShowBoardMessageName);
-    applicationIcon = LoadIconW(instance, MAKEINTRESOURCEW(kApplicationIconId));
+    applicationIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_NOTAVEX));
     if (!registerBoardClass(instance)) return 0;
     setLayeredWindowAttributes = findSetLayeredWindowAttributes();
 

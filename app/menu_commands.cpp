@@ -33,7 +33,7 @@ void onSettingsCommand(HWND window)
 // WM_DESTROY closes the board.
 void onExitCommand(HWND window) { DestroyWindow(window); }
 
-void onVersionCommand(HWND window) { runModal(window, kVersionBoxId, versionBoxProc); }
+void onVersionCommand(HWND window) { runModal(window, IDD_VERSION, versionBoxProc); }
 
 }  // namespace
 

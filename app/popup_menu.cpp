@@ -1,6 +1,7 @@
 #include "app/popup_menu.h"
 
 #include "app/board_window.h"
+#include "resources/resource.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr UINT kPopupFlags = TPM_BOTTOMALIGN | TPM_LEFTALIGN | TPM_LEFTBUTTON;
 int showPopupMenu(HWND window)
 {
     // A fresh copy for every showing: nothing of it outlives this call.
-    HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(kPopupMenuId));
+    HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_POPUP_MENU));
     HMENU popup = GetSubMenu(menu, 0);
     POINT cursor;
     GetCursorPos(&cursor);

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-constexpr int kPopupMenuId = 105;
-
 // Shows the menu at the cursor and waits until it closes; the chosen command
 // comes back to window as WM_COMMAND. Result 0.
 int showPopupMenu(HWND window);

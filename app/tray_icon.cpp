@@ -1,6 +1,6 @@
 #include "app/tray_icon.h"
 
-#include "schedule/cp932.h"
+#include "text/cp932.h"
 #include "win32/wide_text.h"
 
 NOTIFYICONDATAW trayRecord;

@@ -3,6 +3,4 @@
 
 #include <windows.h>
 
-constexpr int kVersionBoxId = 107;
-
 INT_PTR CALLBACK versionBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "board/board_graphics.h"
 
+#include "resources/resource.h"
 #include "win32/wide_text.h"
 
 BoardGraphics boardGraphics;
@@ -34,7 +35,7 @@ void createBoardGraphics(HWND window, HINSTANCE instance)
     g.surfaceBitmap = CreateCompatibleBitmap(screen, kBoardPictureWidth, kBoardPictureHeight);
     ReleaseDC(window, screen);
 
-    g.picture = LoadBitmapW(instance, MAKEINTRESOURCEW(kBoardPictureId));
+    g.picture = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_BOARD));
     g.surfaceFirstBitmap = SelectObject(g.surface, g.surfaceBitmap);
     g.pictureSurfaceFirstBitmap = SelectObject(g.pictureSurface, g.picture);
 

@@ -2,13 +2,11 @@
 // composes the board off-screen and copies it to the window.
 #pragma once
 
+#include "layout/board_layout.h"
+
 #include <windows.h>
 
-constexpr COLORREF kBoardGreen = RGB(0, 64, 0);
-constexpr COLORREF kBoardKeyColour = RGB(128, 0, 0);
-constexpr int kBoardPictureId = 104;
-constexpr int kBoardPictureWidth = 250;
-constexpr int kBoardPictureHeight = 100;
+constexpr COLORREF colorRefOf(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 struct BoardGraphics {
     // The memory surface the board is composed on, over a bitmap of its own.

@@ -3,6 +3,7 @@
 #include "schedule/agenda.h"
 #include "schedule/calendar.h"
 #include "schedule/store.h"
+#include "text/decimal.h"
 #include "win32/wide_text.h"
 
 bool overflowBoxOpen = false;
@@ -12,8 +13,6 @@ namespace {
 // Cleared for the paints that must not take the focus from the user.
 bool raiseOnPaint = true;
 
-constexpr COLORREF kTextWhite = RGB(255, 255, 255);
-constexpr COLORREF kMarkColour = RGB(255, 128, 128);
 
 // The writing area: the lines of today and tomorrow.
 constexpr int kWritingX = 35;
@@ -33,7 +32,6 @@ constexpr int kTwoDigitX = 231;
 constexpr int kWeekdayX = 231;
 constexpr int kWeekdayY = 51;
 
-constexpr int kNumberSize = 16;
 constexpr int kWeekdaySize = 16;
 constexpr char kOverflowCaption[] = "４件以上の予定があります。";
 
@@ -46,15 +44,15 @@ void drawText(HDC dc, int x, int y, const char* text)
 
 void drawNumber(HDC dc, int y, int number)
 {
-    char text[kNumberSize];
-    wsprintfA(text, "%d", number);
+    char text[kDecimalSize];
+    formatDecimal(number, text, kDecimalSize);
     drawText(dc, number >= 10 ? kTwoDigitX : kOneDigitX, y, text);
 }
 
 void fillWritingArea(HDC surface)
 {
     BoardGraphics& g = boardGraphics;
-    HBRUSH brush = CreateSolidBrush(kBoardGreen);
+    HBRUSH brush = CreateSolidBrush(colorRefOf(kBoardGreen));
     HGDIOBJ before = SelectObject(surface, brush);
     if (g.boardBrush) DeleteObject(g.boardBrush);
     g.boardBrush = brush;
@@ -64,7 +62,7 @@ void fillWritingArea(HDC surface)
 
 void drawLines(HDC surface)
 {
-    SetTextColor(surface, kMarkColour);
+    SetTextColor(surface, colorRefOf(kMarkColour));
     for (int k = 0; k < kAgendaLines; ++k)
         if (agenda.todayMarks[k] == 1)
             drawText(surface, kWritingX + kMarkOffset, kTodayLineY + kLineStep * k + kMarkOffset,
@@ -74,7 +72,7 @@ void drawLines(HDC surface)
             drawText(surface, kWritingX + kMarkOffset, kTomorrowLineY + kLineStep * k + kMarkOffset,
                      agenda.tomorrowLines[k]);
 
-    SetTextColor(surface, kTextWhite);
+    SetTextColor(surface, colorRefOf(kChalkWhite));
     for (int k = 0; k < kAgendaLines; ++k)
         drawText(surface, kWritingX, kTodayLineY + kLineStep * k, agenda.todayLines[k]);
     for (int k = 0; k < kAgendaLines; ++k)

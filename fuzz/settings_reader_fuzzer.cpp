@@ -3,6 +3,7 @@
 // reader must never step outside a buffer, must leave the store within its limits, must agree with the plain
 // key search, and what it read must come back whole through the writer.
 #include "schedule/store.h"
+#include "settings_file/reference/settings_text_scan.h"
 #include "settings_file/settings_text.h"
 #include "settings_file/text_encoding.h"
 
@@ -65,8 +66,8 @@ void checkWithinLimits()
 {
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
-    check(withinOneMonitor(boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kVisibleBoardWidth),
-                           static_cast<int32_t>(y + kVisibleBoardHeight)));
+    check(withinOneMonitor(boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
+                           static_cast<int32_t>(y + kBoardPictureHeight)));
     check(boardSettings.topmost >= 0 && boardSettings.autoend >= 0 && boardSettings.endsec >= 0);
     check(messageTable.MessageNum >= 0 && messageTable.MessageNum <= kMaxMessages);
     for (int i = 0; i < messageTable.MessageNum; ++i) {

@@ -1,7 +1,8 @@
 #include "schedule/agenda.h"
 
 #include "schedule/calendar.h"
-#include "schedule/cp932.h"
+#include "text/cp932.h"
+#include "text/decimal.h"
 #include "schedule/store.h"
 
 #include <cstring>
@@ -74,12 +75,7 @@ void appendOverflowEntry(const DaySelection& day, std::string_view text)
     char entry[kEntryBufferSize];
     int at = 0;
     entry[at++] = '[';
-    int32_t value = day.count;
-    for (int i = digits - 1; i >= 0; --i) {
-        entry[at + i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-    at += digits;
+    at += formatDecimal(day.count, entry + at, kEntryBufferSize - at);
     std::memcpy(entry + at, day.entryHead, static_cast<size_t>(day.entryHeadLength));
     at += day.entryHeadLength;
     std::memcpy(entry + at, text.data(), static_cast<size_t>(textLength));

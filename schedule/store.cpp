@@ -1,6 +1,7 @@
 #include "schedule/store.h"
 
-#include "schedule/cp932.h"
+#include "text/cp932.h"
+#include "text/decimal.h"
 
 #include <cstring>
 
@@ -46,17 +47,7 @@ struct LabelBuilder {
         std::memcpy(bytes + length, text, n);
         length += static_cast<int>(n);
     }
-    // Plain ASCII decimal, no leading zeros; value is never negative here.
-    void appendNumber(int32_t value)
-    {
-        char digits[12];
-        int count = 0;
-        do {
-            digits[count++] = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value > 0);
-        while (count > 0) bytes[length++] = digits[--count];
-    }
+    void appendNumber(int32_t value) { length += formatDecimal(value, bytes + length, int(sizeof bytes) - length); }
 };
 
 }  // namespace

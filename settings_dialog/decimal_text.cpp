@@ -1,14 +1,5 @@
 #include "settings_dialog/dialog_internal.h"
 
-#include <charconv>
-
-void formatDecimal(int32_t value, char* buf, int size)
-{
-    if (size <= 0) return;
-    const std::to_chars_result result = std::to_chars(buf, buf + size - 1, value);
-    *(result.ec == std::errc() ? result.ptr : buf) = '\0';
-}
-
 int32_t readDecimal(const char* text)
 {
     while (*text == ' ') ++text;

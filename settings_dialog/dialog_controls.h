@@ -7,7 +7,7 @@
 // shows it.
 #pragma once
 
-#include "schedule/cp932.h"
+#include "text/cp932.h"
 
 #include <cstring>
 #include <string_view>

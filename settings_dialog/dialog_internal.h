@@ -2,11 +2,10 @@
 #pragma once
 
 #include "settings_dialog/settings_dialog.h"
+#include "text/decimal.h"
 
 #include <cstdint>
 
-// Writes value as a signed decimal, NUL-terminated within size bytes.
-void formatDecimal(int32_t value, char* buf, int size);
 // Reads a field as the dialog manager reads a signed number: leading spaces,
 // an optional sign, then digits up to the first other character. No digits,
 // or a value outside 32 bits, reads as 0.

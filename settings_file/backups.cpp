@@ -2,22 +2,12 @@
 
 #include "settings_file/file_names.h"
 #include "settings_file/platform.h"
+#include "text/ascii.h"
+#include "text/decimal.h"
 
 #include <cstring>
 
 namespace {
-
-constexpr char asciiLower(char byte)
-{
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
-}
-
-bool equalsIgnoringAsciiCase(const char* a, const char* b, size_t length)
-{
-    for (size_t n = 0; n < length; ++n)
-        if (asciiLower(a[n]) != asciiLower(b[n])) return false;
-    return true;
-}
 
 struct BackupSet {
     int count;
@@ -61,13 +51,13 @@ int backupNumber(const char* name)
     const size_t prefixLength = sizeof kBackupPrefix - 1;
     const size_t suffixLength = sizeof kBackupSuffix - 1;
     const size_t length = std::strlen(name);
-    if (length < prefixLength + suffixLength - 1 || !equalsIgnoringAsciiCase(name, kBackupPrefix, prefixLength))
+    if (length < prefixLength + suffixLength - 1 || !equalsIgnoringAsciiCase({name, prefixLength}, kBackupPrefix))
         return -1;
     // "notavex.ini.bak": the prefix's dot is the suffix's.
     if (length == prefixLength + suffixLength - 1)
-        return equalsIgnoringAsciiCase(name + prefixLength - 1, kBackupSuffix, suffixLength) ? 0 : -1;
+        return equalsIgnoringAsciiCase({name + prefixLength - 1, suffixLength}, kBackupSuffix) ? 0 : -1;
     if (length <= prefixLength + suffixLength
-        || !equalsIgnoringAsciiCase(name + length - suffixLength, kBackupSuffix, suffixLength))
+        || !equalsIgnoringAsciiCase({name + length - suffixLength, suffixLength}, kBackupSuffix))
         return -1;
     const char* digits = name + prefixLength;
     const size_t digitCount = length - prefixLength - suffixLength;
@@ -82,18 +72,16 @@ int backupNumber(const char* name)
 
 void formatBackupName(int number, char* out, int outSize)
 {
-    // "notavex.ini." + digits + ".bak", or "notavex.ini" + ".bak" for 0.
-    char digits[kBackupNameSize];
-    int digitCount = 0;
-    for (int rest = number; rest > 0 && digitCount < kBackupNameSize; rest /= 10)
-        digits[digitCount++] = static_cast<char>('0' + rest % 10);
+    // "notavex.ini." + number + ".bak", or "notavex.ini" + ".bak" for 0.
+    char digits[kDecimalSize] = "";
+    if (number > 0) formatDecimal(number, digits, kDecimalSize);
     const int prefixLength = static_cast<int>(sizeof kBackupPrefix) - (number > 0 ? 1 : 2);
     int at = 0;
     auto put = [&](char byte) {
         if (at < outSize - 1) out[at++] = byte;
     };
     for (int n = 0; n < prefixLength; ++n) put(kBackupPrefix[n]);
-    while (digitCount > 0) put(digits[--digitCount]);
+    for (const char* d = digits; *d != '\0'; ++d) put(*d);
     for (const char* s = kBackupSuffix; *s != '\0'; ++s) put(*s);
     if (outSize > 0) out[at] = '\0';
 }

@@ -5,6 +5,8 @@
 // goes through the very same code.
 #pragma once
 
+#include "layout/board_layout.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -21,14 +23,6 @@ static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
 // A numeric value is converted from at most this many bytes.
 constexpr int kValueBufferSize = 100;
 
-// The visible board, whose corner (winX, winY) is: what must stand wholly
-// on one monitor for a position to be kept.
-constexpr int32_t kVisibleBoardWidth = 250;
-constexpr int32_t kVisibleBoardHeight = 100;
-// The window with its frame: what a position off every monitor is pulled
-// onto the primary screen by.
-constexpr int32_t kBoardWidth = 256;
-constexpr int32_t kBoardHeight = 106;
 
 // What the position adjustments need to know of the screens.
 struct ScreenGeometry {
@@ -62,18 +56,6 @@ SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry
 // True when some line of the text, up to its first NUL, starts with a key:
 // what applySettingsText reports as keyFound, without touching the store.
 bool settingsTextHasKey(std::string_view text);
-
-// The same result as applySettingsText, found by searching the text with
-// findKey for each key in turn: quadratic, kept as the plain reference that
-// the indexed reader is checked against.
-void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen);
-
-// Searches text for key from position at (in and out). A key counts only at
-// the start of a line (the first byte of the text, or the byte after a CR or
-// LF), compared without regard to the case of ASCII letters; the first such
-// line wins. When found, at moves to the byte after the key, the value's
-// first byte.
-bool findKey(std::string_view key, std::string_view text, int& at);
 
 // The value that starts at at: up to the first CR, LF or NUL, or the end.
 std::string_view valueAt(std::string_view text, int at);

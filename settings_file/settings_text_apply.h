@@ -4,7 +4,8 @@
 #pragma once
 
 #include "settings_file/settings_text.h"
-#include "schedule/cp932.h"
+#include "text/ascii.h"
+#include "text/cp932.h"
 #include "schedule/store.h"
 
 constexpr int kHeaderKeyCount = 6;
@@ -12,6 +13,8 @@ constexpr int kHeaderKeyCount = 6;
 constexpr std::string_view kHeaderKeys[kHeaderKeyCount] = {
     "winX=", "winY=", "topmost=", "autoend=", "endsec=", "MessageNum=",
 };
+
+constexpr bool isLineEnd(char byte) { return byte == '\r' || byte == '\n'; }
 
 // The text up to its first NUL: nothing after a zero byte counts.
 std::string_view untilFirstNul(std::string_view text);

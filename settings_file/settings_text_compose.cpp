@@ -2,6 +2,7 @@
 // then each message's count line, text line and date lines, CR LF after each.
 #include "settings_file/settings_text.h"
 #include "schedule/store.h"
+#include "text/decimal.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,16 +28,8 @@ struct TextOut {
     // "%d"
     void putNumber(int32_t value)
     {
-        char digits[12];
-        int at = sizeof digits;
-        // Unsigned, so that the most negative value has a magnitude too.
-        uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-        do {
-            digits[--at] = static_cast<char>('0' + magnitude % 10u);
-            magnitude /= 10u;
-        } while (magnitude > 0);
-        if (value < 0) digits[--at] = '-';
-        put(std::string_view(digits + at, sizeof digits - at));
+        char digits[kDecimalSize];
+        put(std::string_view(digits, static_cast<size_t>(formatDecimal(value, digits, kDecimalSize))));
     }
     // "%02d" for the non-negative message and date numbers
     void putTwoDigits(int value)

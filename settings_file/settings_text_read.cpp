@@ -8,21 +8,6 @@
 
 namespace {
 
-constexpr bool isLineEnd(char byte) { return byte == '\r' || byte == '\n'; }
-
-constexpr char asciiLower(char byte)
-{
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) return false;
-    for (size_t n = 0; n < a.size(); ++n)
-        if (asciiLower(a[n]) != asciiLower(b[n])) return false;
-    return true;
-}
-
 constexpr bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
 // What the number conversion skips before a number.
@@ -119,26 +104,27 @@ bool onOneMonitor(const ScreenGeometry& screen, int32_t left, int32_t top, int32
     return left >= 0 && top >= 0 && right <= screen.width && bottom <= screen.height;
 }
 
-// Keeps a position whose visible board stands wholly on one monitor;
-// anything else is pulled onto the primary screen.
+// Keeps a position whose visible board (the picture) stands wholly on one
+// monitor; anything else is pulled onto the primary screen by the size of
+// the whole window.
 void adjustPosition(const ScreenGeometry& screen)
 {
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
-    const bool representable = x + kVisibleBoardWidth <= INT32_MAX && y + kVisibleBoardHeight <= INT32_MAX;
+    const bool representable = x + kBoardPictureWidth <= INT32_MAX && y + kBoardPictureHeight <= INT32_MAX;
     if (representable
-        && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kVisibleBoardWidth),
-                        static_cast<int32_t>(y + kVisibleBoardHeight)))
+        && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
+                        static_cast<int32_t>(y + kBoardPictureHeight)))
         return;
 
     // In 64 bits, so that a position near the 32-bit limit still comes back
     // onto the screen instead of wrapping past the test.
     if (boardSettings.winX < 0) boardSettings.winX = 0;
-    if (int64_t{boardSettings.winX} + kBoardWidth > screen.width)
-        boardSettings.winX = static_cast<int32_t>(int64_t{screen.width} - kBoardWidth);
+    if (int64_t{boardSettings.winX} + kBoardOuterWidth > screen.width)
+        boardSettings.winX = static_cast<int32_t>(int64_t{screen.width} - kBoardOuterWidth);
     if (boardSettings.winY < 0) boardSettings.winY = 0;
-    if (int64_t{boardSettings.winY} + kBoardHeight > screen.height)
-        boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - kBoardHeight);
+    if (int64_t{boardSettings.winY} + kBoardOuterHeight > screen.height)
+        boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - kBoardOuterHeight);
 }
 
 }  // namespace
@@ -147,25 +133,6 @@ std::string_view untilFirstNul(std::string_view text)
 {
     const size_t nul = text.find('\0');
     return nul == std::string_view::npos ? text : text.substr(0, nul);
-}
-
-bool findKey(std::string_view key, std::string_view text, int& at)
-{
-    text = untilFirstNul(text);
-    const int length = static_cast<int>(text.size());
-    const int keyLength = static_cast<int>(key.size());
-    int p = at < 0 ? 0 : at;
-    // Begin at a line start: at itself, or the first one after it.
-    while (p > 0 && p < length && !isLineEnd(text[p - 1])) ++p;
-    while (p + keyLength <= length) {
-        if (equalsIgnoringAsciiCase(text.substr(p, keyLength), key)) {
-            at = p + keyLength;
-            return true;
-        }
-        while (p < length && !isLineEnd(text[p])) ++p;
-        ++p;
-    }
-    return false;
 }
 
 std::string_view valueAt(std::string_view text, int at)

@@ -1,6 +1,6 @@
 #include "win32/wide_text.h"
 
-#include "schedule/cp932.h"
+#include "text/cp932.h"
 
 namespace {
 // The overflow box is the longest text the program shows: 64 KiB of CP932

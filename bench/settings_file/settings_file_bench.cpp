@@ -3,6 +3,7 @@
 // the text, and the whole save to a file. Ends with the ratios.
 #include "schedule/store.h"
 #include "settings_file/platform.h"
+#include "settings_file/reference/settings_text_scan.h"
 #include "settings_file/settings_file.h"
 #include "settings_file/settings_text.h"
 

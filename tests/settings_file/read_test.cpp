@@ -1,5 +1,6 @@
 // The reader: where keys count, how values and numbers are read, what the
 // adjustments make of them, and the cut of over-long values.
+#include "settings_file/reference/settings_text_scan.h"
 #include "tests/settings_file/store_fixture.h"
 
 #include <climits>

@@ -1,5 +1,6 @@
 // The indexed reader must give exactly what the plain key search gives, on
 // texts full of near-keys, odd line ends, repeats and letter case.
+#include "settings_file/reference/settings_text_scan.h"
 #include "tests/settings_file/store_fixture.h"
 
 #include <cstdio>

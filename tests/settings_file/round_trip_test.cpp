@@ -18,11 +18,11 @@ public:
     {
         resetStore();
         if (pick(0, 1) == 0) {
-            boardSettings.winX = pick(0, 1024 - kBoardWidth);
-            boardSettings.winY = pick(0, 768 - kBoardHeight);
+            boardSettings.winX = pick(0, 1024 - kBoardOuterWidth);
+            boardSettings.winY = pick(0, 768 - kBoardOuterHeight);
         } else {
-            boardSettings.winX = pick(1024, 1024 + 1280 - kBoardWidth);
-            boardSettings.winY = pick(-100, -100 + 1024 - kBoardHeight);
+            boardSettings.winX = pick(1024, 1024 + 1280 - kBoardOuterWidth);
+            boardSettings.winY = pick(-100, -100 + 1024 - kBoardOuterHeight);
         }
         boardSettings.topmost = pick(0, 3) == 0 ? INT32_MAX : pick(0, 1);
         boardSettings.autoend = pick(0, 3) == 0 ? pick(0, INT32_MAX) : pick(0, 1);

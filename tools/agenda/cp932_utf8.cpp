@@ -1,6 +1,6 @@
 #include "tools/agenda/cp932_utf8.h"
 
-#include "schedule/cp932.h"
+#include "text/cp932.h"
 
 #include <cerrno>
 #include <cstring>

@@ -5,7 +5,7 @@
 int makeBoardFile(unsigned char (&out)[kBoardFileBytes]) {
   static BoardPicture picture;
   drawBoardPicture(picture);
-  return encodeBmp4(&picture.index[0][0], kBoardWidth, kBoardHeight, kBoardPalette, out,
+  return encodeBmp4(&picture.index[0][0], kBoardPictureWidth, kBoardPictureHeight, kBoardPalette, out,
                     kBoardFileBytes);
 }
 

@@ -5,7 +5,7 @@
 #include "tools/artgen/dib_encode.h"
 #include "tools/artgen/icon_art.h"
 
-constexpr int kBoardFileBytes = bmpFileSize(kBoardWidth, kBoardHeight);
+constexpr int kBoardFileBytes = bmpFileSize(kBoardPictureWidth, kBoardPictureHeight);
 constexpr int kIconFileBytes = iconFileSize(kIconSize);
 
 // Each returns the number of bytes written (the file's size) or -1.

@@ -22,7 +22,7 @@ const CornerRow kCornerRows[] = {
 constexpr int kFrameWidth = 2;
 constexpr int kLedgeTop = 93;          // first row of the ledge
 constexpr int kLedgeFrontTop = 95;     // light top face above, front face below
-constexpr int kLedgeBottom = kBoardHeight - 1;
+constexpr int kLedgeBottom = kBoardPictureHeight - 1;
 
 // Yellow block resting on the ledge, split in two by a black gap.
 constexpr int kBlockLeft = 171;
@@ -61,15 +61,15 @@ void drawGlyph(BoardPicture& p, const ChalkGlyph& glyph, int left, int top) {
 }
 
 void drawFrame(BoardPicture& p) {
-  fillRect(p, 0, 0, kBoardWidth - 1, kFrameWidth - 1, kOlive);
+  fillRect(p, 0, 0, kBoardPictureWidth - 1, kFrameWidth - 1, kOlive);
   fillRect(p, 0, kFrameWidth, kFrameWidth - 1, kLedgeTop - 1, kOlive);
-  fillRect(p, kBoardWidth - kFrameWidth, kFrameWidth, kBoardWidth - 1, kLedgeTop - 1, kOlive);
+  fillRect(p, kBoardPictureWidth - kFrameWidth, kFrameWidth, kBoardPictureWidth - 1, kLedgeTop - 1, kOlive);
 }
 
 void drawLedge(BoardPicture& p) {
-  fillRect(p, 0, kLedgeTop, kBoardWidth - 1, kLedgeFrontTop - 1, kLightGrey);
-  fillRect(p, 0, kLedgeFrontTop, kBoardWidth - 1, kLedgeBottom - 1, kMidGrey);
-  fillRect(p, 0, kLedgeBottom, kBoardWidth - 1, kLedgeBottom, kDarkGrey);
+  fillRect(p, 0, kLedgeTop, kBoardPictureWidth - 1, kLedgeFrontTop - 1, kLightGrey);
+  fillRect(p, 0, kLedgeFrontTop, kBoardPictureWidth - 1, kLedgeBottom - 1, kMidGrey);
+  fillRect(p, 0, kLedgeBottom, kBoardPictureWidth - 1, kLedgeBottom, kDarkGrey);
 
   // Chalk stick on the top face, casting a short shadow onto the front.
   fillRect(p, kChalkLeft, kLedgeTop, kChalkRight, kLedgeTop + 1, kWhite);
@@ -103,7 +103,7 @@ void drawLabels(BoardPicture& p) {
 void cutCorners(BoardPicture& p) {
   for (const CornerRow& c : kCornerRows) {
     for (int i = 0; i < c.left; ++i) p.index[c.row][i] = kKey;
-    for (int i = 0; i < c.right; ++i) p.index[c.row][kBoardWidth - 1 - i] = kKey;
+    for (int i = 0; i < c.right; ++i) p.index[c.row][kBoardPictureWidth - 1 - i] = kKey;
   }
 }
 
@@ -111,7 +111,7 @@ void cutCorners(BoardPicture& p) {
 // next to the cut corner is dark.
 void shadeLedgeEnd(BoardPicture& p) {
   for (int y = kLedgeTop; y < kLedgeBottom; ++y) {
-    int x = kBoardWidth - 1;
+    int x = kBoardPictureWidth - 1;
     while (p.index[y][x] == kKey) --x;
     p.index[y][x] = kDarkGrey;
   }
@@ -120,7 +120,7 @@ void shadeLedgeEnd(BoardPicture& p) {
 }  // namespace
 
 void drawBoardPicture(BoardPicture& picture) {
-  fillRect(picture, 0, 0, kBoardWidth - 1, kBoardHeight - 1, kGreen);
+  fillRect(picture, 0, 0, kBoardPictureWidth - 1, kBoardPictureHeight - 1, kGreen);
   drawFrame(picture);
   drawLedge(picture);
   drawBlock(picture);

@@ -2,11 +2,10 @@
 // chalk labels for the two days and the date, and a ledge with a yellow block.
 #pragma once
 
-constexpr int kBoardWidth = 250;
-constexpr int kBoardHeight = 100;
+#include "layout/board_layout.h"
 
 struct BoardPicture {
-  unsigned char index[kBoardHeight][kBoardWidth];  // palette index per pixel
+  unsigned char index[kBoardPictureHeight][kBoardPictureWidth];  // palette index per pixel
 };
 
 void drawBoardPicture(BoardPicture& picture);

@@ -1,10 +1,10 @@
 #include "tools/artgen/palette.h"
 
 const PaletteColour kBoardPalette[kPaletteSize] = {
-    {0, 0, 0},       {128, 0, 0},     {0, 64, 0},      {93, 93, 53},
+    {0, 0, 0},       kKeyColour,      kBoardGreen,     {93, 93, 53},
     {0, 0, 128},     {128, 0, 128},   {0, 128, 128},   {192, 192, 192},
     {128, 128, 128}, {255, 204, 65},  {0, 255, 0},     {121, 122, 58},
-    {64, 64, 64},    {255, 0, 255},   {0, 255, 255},   {255, 255, 255},
+    {64, 64, 64},    {255, 0, 255},   {0, 255, 255},   kChalkWhite,
 };
 
 const PaletteColour kStandardPalette[kPaletteSize] = {

@@ -1,11 +1,9 @@
 // Colour tables of the board picture and of the application icon.
 #pragma once
 
-struct PaletteColour {
-  unsigned char red;
-  unsigned char green;
-  unsigned char blue;
-};
+#include "layout/board_layout.h"
+
+using PaletteColour = Rgb;
 
 constexpr int kPaletteSize = 16;
 

@@ -1,5 +1,6 @@
 // The plain reader: every key composed and searched for from the start of
 // the text. Quadratic in the worst case; the indexed reader must agree with it.
+#include "settings_file/reference/settings_text_scan.h"
 #include "settings_file/settings_text_apply.h"
 
 #include <cstdio>
@@ -42,6 +43,25 @@ struct ScanFinder {
 };
 
 }  // namespace
+
+bool findKey(std::string_view key, std::string_view text, int& at)
+{
+    text = untilFirstNul(text);
+    const int length = static_cast<int>(text.size());
+    const int keyLength = static_cast<int>(key.size());
+    int p = at < 0 ? 0 : at;
+    // Begin at a line start: at itself, or the first one after it.
+    while (p > 0 && p < length && !isLineEnd(text[p - 1])) ++p;
+    while (p + keyLength <= length) {
+        if (equalsIgnoringAsciiCase(text.substr(p, keyLength), key)) {
+            at = p + keyLength;
+            return true;
+        }
+        while (p < length && !isLineEnd(text[p])) ++p;
+        ++p;
+    }
+    return false;
+}
 
 void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen)
 {
