@@ -26,8 +26,8 @@ bool readRecord(LockRecord* record)
     lockPath(path);
     for (DWORD waited = 0;; waited += kRecordRetryMs) {
         // Sharing everything the holder has: reading must not disturb it.
-        HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             char text[kLockRecordSize];
             DWORD length = 0;
@@ -48,7 +48,7 @@ BoardLock takeBoardLock()
     lockPath(path);
     // Creating anew drops a record that a dead holder might have left.
     lockFile = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (lockFile != INVALID_HANDLE_VALUE) return BoardLock::Taken;
     const DWORD error = GetLastError();
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return BoardLock::HeldByAnother;

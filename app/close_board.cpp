@@ -36,12 +36,15 @@ void removeIcon(void* window) { removeTrayIcon(asWindow(window), kTrayIconId); }
 void requestQuit() { PostQuitMessage(0); }
 
 const CloseSteps kBoardCloseSteps = {
-    stopTimers, catchUpWithFile, recordPosition, save, releaseBoardGraphics, removeIcon, requestQuit,
+    stopTimers,
+    catchUpWithFile,
+    recordPosition,
+    save,
+    releaseBoardGraphics,
+    removeIcon,
+    requestQuit,
 };
 
 }  // namespace
 
-int closeBoard(HWND window)
-{
-    return runCloseSequence(closeProgress, kBoardCloseSteps, window);
-}
+int closeBoard(HWND window) { return runCloseSequence(closeProgress, kBoardCloseSteps, window); }

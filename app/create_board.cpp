@@ -17,7 +17,7 @@ void placeBoard(HWND window)
     // The option's sense is inverted: 0 keeps the board above other windows.
     HWND order = boardSettings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(window, order, boardSettings.winX - frame.x, boardSettings.winY - frame.y, kBoardOuterWidth,
-                 kBoardOuterHeight, 0);
+        kBoardOuterHeight, 0);
 }
 
 // The board is exactly the client area: cutting the window to it hides the

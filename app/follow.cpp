@@ -16,8 +16,7 @@ constexpr UINT kRetryDateCheckMs = 1000;
 
 void armDateTimer(HWND window, const SYSTEMTIME& now)
 {
-    SetTimer(window, kDateTimerId, nextDateCheckMs(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds),
-             nullptr);
+    SetTimer(window, kDateTimerId, nextDateCheckMs(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds), nullptr);
 }
 
 }  // namespace

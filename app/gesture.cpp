@@ -4,8 +4,7 @@ GestureStep stepGesture(int state, GestureEvent event)
 {
     if (state < 0 || state > kGesturePressed) state = kGestureIdle;
     switch (event) {
-    case GestureEvent::ButtonDown:
-        return {kGesturePressed, GestureAction::None};
+    case GestureEvent::ButtonDown: return {kGesturePressed, GestureAction::None};
     case GestureEvent::MouseMove:
         if (state == 1) return {kGestureIdle, GestureAction::StartMove};
         if (state > 1) return {state - 1, GestureAction::None};
@@ -16,8 +15,7 @@ GestureStep stepGesture(int state, GestureEvent event)
         // Ending the gesture here keeps a later move without a button held
         // from dragging the board away.
         return {kGestureIdle, GestureAction::None};
-    case GestureEvent::CaptureChanged:
-        return {kGestureIdle, GestureAction::None};
+    case GestureEvent::CaptureChanged: return {kGestureIdle, GestureAction::None};
     }
     return {kGestureIdle, GestureAction::None};
 }

@@ -16,7 +16,7 @@ constexpr int kGestureIdle = 0;
 constexpr int kGesturePressed = 3;
 
 struct GestureStep {
-    int state;             // the state once the action has been carried out
+    int state;  // the state once the action has been carried out
     GestureAction action;
 };
 

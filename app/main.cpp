@@ -52,8 +52,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     setLayeredWindowAttributes = findSetLayeredWindowAttributes();
 
     HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kBoardClassName, kBoardTitle,
-                                  WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, kBoardOuterWidth,
-                                  kBoardOuterHeight, nullptr, nullptr, instance, nullptr);
+        WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, kBoardOuterWidth, kBoardOuterHeight, nullptr, nullptr, instance,
+        nullptr);
     if (!window) return 0;
     appInstance = instance;
 

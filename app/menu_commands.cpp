@@ -15,8 +15,7 @@ void runModal(HWND window, int templateId, DLGPROC procedure)
     ownBoxOpen = true;
     modalOpen = 1;
     const LPARAM handleStore = reinterpret_cast<LPARAM>(&openBox);
-    if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, handleStore) == -1)
-        modalOpen = 0;
+    if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, handleStore) == -1) modalOpen = 0;
     openBox = nullptr;
     ownBoxOpen = false;
     // What fell due while the box was open.

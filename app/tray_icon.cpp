@@ -24,12 +24,6 @@ BOOL addTrayIcon(HWND window, UINT id, HICON icon, const char* tip)
     return Shell_NotifyIconW(NIM_ADD, &trayRecord);
 }
 
-BOOL modifyTrayIcon()
-{
-    return Shell_NotifyIconW(NIM_MODIFY, &trayRecord);
-}
+BOOL modifyTrayIcon() { return Shell_NotifyIconW(NIM_MODIFY, &trayRecord); }
 
-BOOL removeTrayIcon(HWND, UINT)
-{
-    return Shell_NotifyIconW(NIM_DELETE, &trayRecord);
-}
+BOOL removeTrayIcon(HWND, UINT) { return Shell_NotifyIconW(NIM_DELETE, &trayRecord); }

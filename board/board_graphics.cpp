@@ -18,8 +18,8 @@ HFONT createBoardFont(int height)
 {
     wchar_t face[LF_FACESIZE];
     toWide(kBoardFontFace, face, LF_FACESIZE);
-    return CreateFontW(height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0,
-                       FIXED_PITCH | FF_MODERN, face);
+    return CreateFontW(
+        height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, face);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ namespace {
 // Cleared for the paints that must not take the focus from the user.
 bool raiseOnPaint = true;
 
-
 // The writing area: the lines of today and tomorrow.
 constexpr int kWritingX = 35;
 constexpr int kWritingY = 5;
@@ -65,12 +64,11 @@ void drawLines(HDC surface)
     SetTextColor(surface, colorRefOf(kMarkColour));
     for (int k = 0; k < kAgendaLines; ++k)
         if (agenda.todayMarks[k] == 1)
-            drawText(surface, kWritingX + kMarkOffset, kTodayLineY + kLineStep * k + kMarkOffset,
-                     agenda.todayLines[k]);
+            drawText(surface, kWritingX + kMarkOffset, kTodayLineY + kLineStep * k + kMarkOffset, agenda.todayLines[k]);
     for (int k = 0; k < kAgendaLines; ++k)
         if (agenda.tomorrowMarks[k] == 1)
             drawText(surface, kWritingX + kMarkOffset, kTomorrowLineY + kLineStep * k + kMarkOffset,
-                     agenda.tomorrowLines[k]);
+                agenda.tomorrowLines[k]);
 
     SetTextColor(surface, colorRefOf(kChalkWhite));
     for (int k = 0; k < kAgendaLines; ++k)
@@ -108,8 +106,7 @@ int paintBoard(HWND window)
 
     // Every paint starts from the untouched picture, so a date that changed
     // since the last paint is not drawn over the old one.
-    BitBlt(surface, 0, 0, kBoardPictureWidth, kBoardPictureHeight, boardGraphics.pictureSurface, 0, 0,
-           SRCCOPY);
+    BitBlt(surface, 0, 0, kBoardPictureWidth, kBoardPictureHeight, boardGraphics.pictureSurface, 0, 0, SRCCOPY);
     fillWritingArea(surface);
     selectAgenda();
 

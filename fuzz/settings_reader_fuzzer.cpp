@@ -67,7 +67,7 @@ void checkWithinLimits()
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
     check(withinOneMonitor(boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
-                           static_cast<int32_t>(y + kBoardPictureHeight)));
+        static_cast<int32_t>(y + kBoardPictureHeight)));
     check(boardSettings.topmost >= 0 && boardSettings.autoend >= 0 && boardSettings.endsec >= 0);
     check(messageTable.MessageNum >= 0 && messageTable.MessageNum <= kMaxMessages);
     for (int i = 0; i < messageTable.MessageNum; ++i) {

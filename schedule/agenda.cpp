@@ -23,8 +23,8 @@ constexpr char kEntryTail[] = "\r\n";
 // Entries are formatted in a local buffer first. The longest entry, a
 // ten-digit count and a 127-byte text, stays well below it.
 constexpr int kEntryBufferSize = 256;
-constexpr int kLongestEntry = 1 + 10 + int(sizeof(kTomorrowEntryHead)) - 1
-                              + (kMessageTextSize - 1) + int(sizeof(kEntryTail)) - 1;
+constexpr int kLongestEntry =
+    1 + 10 + int(sizeof(kTomorrowEntryHead)) - 1 + (kMessageTextSize - 1) + int(sizeof(kEntryTail)) - 1;
 static_assert(kLongestEntry < kEntryBufferSize);
 
 // overflowText never holds 65,535 bytes or more: an entry is appended only
@@ -111,10 +111,7 @@ void recordMatch(DaySelection& day, const MessageEntry& entry, bool marked)
     appendOverflowEntry(day, messageText(entry));
 }
 
-int32_t clampCount(int32_t count, int32_t limit)
-{
-    return count < 0 ? 0 : (count > limit ? limit : count);
-}
+int32_t clampCount(int32_t count, int32_t limit) { return count < 0 ? 0 : (count > limit ? limit : count); }
 
 }  // namespace
 
@@ -130,10 +127,10 @@ void selectAgenda()
     agenda.overflow = 0;
     overflowLength = 0;
 
-    DaySelection todaySelection{agenda.todayLines, agenda.todayMarks, kTodayEntryHead,
-                                int(sizeof(kTodayEntryHead)) - 1, 0};
-    DaySelection tomorrowSelection{agenda.tomorrowLines, agenda.tomorrowMarks, kTomorrowEntryHead,
-                                   int(sizeof(kTomorrowEntryHead)) - 1, 0};
+    DaySelection todaySelection{
+        agenda.todayLines, agenda.todayMarks, kTodayEntryHead, int(sizeof(kTodayEntryHead)) - 1, 0};
+    DaySelection tomorrowSelection{
+        agenda.tomorrowLines, agenda.tomorrowMarks, kTomorrowEntryHead, int(sizeof(kTomorrowEntryHead)) - 1, 0};
 
     // The counts are kept within the table by whoever fills it; clamping
     // them here only keeps a damaged store from being read past its end.

@@ -9,10 +9,7 @@ namespace {
 
 // The nth-weekday rule code of a day: days 1-7 are the 1st occurrence of
 // their weekday in the month, 8-14 the 2nd, … 29-31 the 5th.
-int32_t weekRuleCodeOf(int32_t day, int32_t weekday)
-{
-    return makeWeekRuleCode((day - 1) / 7 + 1, weekday);
-}
+int32_t weekRuleCodeOf(int32_t day, int32_t weekday) { return makeWeekRuleCode((day - 1) / 7 + 1, weekday); }
 
 }  // namespace
 

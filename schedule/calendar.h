@@ -4,10 +4,10 @@
 #include <cstdint>
 
 struct DayInfo {
-    int32_t month;        // 1..12
-    int32_t day;          // 1..31
-    int32_t weekday;      // 0 = Sunday; also the every-week rule code of the day
-    int32_t weekRuleCode; // the nth-weekday rule code of the day, 7..41
+    int32_t month;         // 1..12
+    int32_t day;           // 1..31
+    int32_t weekday;       // 0 = Sunday; also the every-week rule code of the day
+    int32_t weekRuleCode;  // the nth-weekday rule code of the day, 7..41
 };
 
 extern DayInfo today;

@@ -8,8 +8,8 @@ using DateCode = int32_t;
 
 constexpr int kMaxMessages = 100;
 constexpr int kMaxDatesPerMessage = 100;
-constexpr int kMessageTextSize = 128;   // 127 bytes of CP932 text and a NUL
-constexpr int kMessageTextLimit = 30;   // what the settings dialog accepts
+constexpr int kMessageTextSize = 128;  // 127 bytes of CP932 text and a NUL
+constexpr int kMessageTextLimit = 30;  // what the settings dialog accepts
 constexpr DateCode kEmptyDateCode = -1;
 constexpr DateCode kLastWeekRuleCode = 100;  // above this a code is a calendar date
 constexpr int kDateLabelSize = 128;
@@ -17,8 +17,8 @@ constexpr int kDateLabelSize = 128;
 struct BoardSettings {
     int32_t winX;
     int32_t winY;
-    int32_t topmost;   // inverted: 0 keeps the board above other windows
-    int32_t autoend;   // 1 turns the automatic exit on
+    int32_t topmost;  // inverted: 0 keeps the board above other windows
+    int32_t autoend;  // 1 turns the automatic exit on
     int32_t endsec;
 };
 

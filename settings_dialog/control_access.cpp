@@ -19,8 +19,7 @@ struct ControlRef {
     int* selected = nullptr;
 };
 
-template <int N, int S>
-ControlRef listRef(ControlKind kind, ItemListControl<N, S>& list)
+template <int N, int S> ControlRef listRef(ControlKind kind, ItemListControl<N, S>& list)
 {
     ControlRef ref;
     ref.kind = kind;
@@ -51,8 +50,7 @@ ControlRef checkRef(CheckControl& check)
     return ref;
 }
 
-template <int S>
-ControlRef fieldRef(TextFieldControl<S>& field)
+template <int S> ControlRef fieldRef(TextFieldControl<S>& field)
 {
     ControlRef ref;
     ref.kind = ControlKind::EditField;
@@ -93,10 +91,7 @@ ControlRef controlRef(int controlId)
 
 }  // namespace
 
-ControlKind settingsControlKind(int controlId)
-{
-    return controlRef(controlId).kind;
-}
+ControlKind settingsControlKind(int controlId) { return controlRef(controlId).kind; }
 
 void markControlChanged(int controlId, unsigned changes)
 {

@@ -6,20 +6,13 @@ namespace {
 void runSelectionChange(int controlId)
 {
     switch (controlId) {
-    case IDC_MESSAGE_LIST:
-        messageListSelectionChange();
-        break;
-    case IDC_DATE_LIST:
-        dateListSelectionChange();
-        break;
+    case IDC_MESSAGE_LIST: messageListSelectionChange(); break;
+    case IDC_DATE_LIST: dateListSelectionChange(); break;
     case IDC_ORDINAL_BOX:
     case IDC_WEEKDAY_BOX:
     case IDC_MONTH_BOX:
-    case IDC_DAY_BOX:
-        dateBoxSelectionChange(controlId);
-        break;
-    default:
-        break;
+    case IDC_DAY_BOX: dateBoxSelectionChange(controlId); break;
+    default: break;
     }
 }
 

@@ -57,8 +57,8 @@
 constexpr int kOkId = 1;
 constexpr int kCancelId = 2;
 // Notification codes the dispatch tells apart.
-constexpr int kSelectionChangeCode = 1;    // LBN_SELCHANGE, CBN_SELCHANGE
-constexpr int kTextChangeCode = 0x0300;    // EN_CHANGE
+constexpr int kSelectionChangeCode = 1;  // LBN_SELCHANGE, CBN_SELCHANGE
+constexpr int kTextChangeCode = 0x0300;  // EN_CHANGE
 // What EndDialog receives, for OK and Cancel alike.
 constexpr int kSettingsDialogResult = 0;
 
@@ -66,9 +66,9 @@ constexpr int kSettingsDialogResult = 0;
 // typing limit) up to this many bytes, NUL included; a longer text is cut on
 // a whole character and is over the 30-byte limit either way.
 constexpr int kMessageFieldSize = 4096;
-constexpr int kSecondsFieldSize = 32;   // "-2147483648" and room to spare
+constexpr int kSecondsFieldSize = 32;  // "-2147483648" and room to spare
 constexpr int kNoticeSize = 64;
-constexpr int kBoxItemSize = 16;        // "土曜日", "第5", "31"
+constexpr int kBoxItemSize = 16;  // "土曜日", "第5", "31"
 constexpr int kMaxDayItems = 31;
 
 using MessageListControl = ItemListControl<kMaxMessages, kMessageTextSize>;
@@ -79,25 +79,25 @@ using SecondsFieldControl = TextFieldControl<kSecondsFieldSize>;
 using NoticeControl = TextFieldControl<kNoticeSize>;
 
 struct SettingsDialogControls {
-    MessageListControl messageList;       // 1000
-    DateListControl dateList;             // 1001
-    MessageFieldControl messageField;     // 1002
-    CheckControl weekRuleButton;          // 1003
-    CheckControl calendarButton;          // 1004
-    DateBoxControl ordinalBox;            // 1005: "全", "第1" .. "第5"
-    DateBoxControl weekdayBox;            // 1006: "日曜日" .. "土曜日"
-    DateBoxControl monthBox;              // 1007: "1" .. "12"
-    DateBoxControl dayBox;                // 1008: "1" .. days of the month
-    ButtonControl addDateButton;          // 1009
-    NoticeControl notice;                 // 1010
-    ButtonControl changeDateButton;       // 1011
-    ButtonControl deleteDateButton;       // 1012
-    ButtonControl addMessageButton;       // 1013
-    ButtonControl changeMessageButton;    // 1014
-    ButtonControl deleteMessageButton;    // 1015
-    CheckControl topmostBox;              // 1016
-    CheckControl autoExitBox;             // 1017
-    SecondsFieldControl secondsField;     // 1018
+    MessageListControl messageList;     // 1000
+    DateListControl dateList;           // 1001
+    MessageFieldControl messageField;   // 1002
+    CheckControl weekRuleButton;        // 1003
+    CheckControl calendarButton;        // 1004
+    DateBoxControl ordinalBox;          // 1005: "全", "第1" .. "第5"
+    DateBoxControl weekdayBox;          // 1006: "日曜日" .. "土曜日"
+    DateBoxControl monthBox;            // 1007: "1" .. "12"
+    DateBoxControl dayBox;              // 1008: "1" .. days of the month
+    ButtonControl addDateButton;        // 1009
+    NoticeControl notice;               // 1010
+    ButtonControl changeDateButton;     // 1011
+    ButtonControl deleteDateButton;     // 1012
+    ButtonControl addMessageButton;     // 1013
+    ButtonControl changeMessageButton;  // 1014
+    ButtonControl deleteMessageButton;  // 1015
+    CheckControl topmostBox;            // 1016
+    CheckControl autoExitBox;           // 1017
+    SecondsFieldControl secondsField;   // 1018
 };
 
 struct SettingsDialogState {
@@ -153,11 +153,25 @@ DialogOutcome settingsDialogCommand(int controlId, int notifyCode, OwnerWindow o
 enum class ControlKind { None, ListBox, DropDown, PushButton, CheckButton, EditField };
 
 constexpr int kSettingsControlIds[] = {
-    IDC_MESSAGE_LIST, IDC_DATE_LIST, IDC_MESSAGE_TEXT, IDC_WEEK_RULE_MODE,
-    IDC_CALENDAR_MODE, IDC_ORDINAL_BOX, IDC_WEEKDAY_BOX, IDC_MONTH_BOX,
-    IDC_DAY_BOX, IDC_ADD_DATE, IDC_NOTICE, IDC_CHANGE_DATE, IDC_DELETE_DATE,
-    IDC_ADD_MESSAGE, IDC_CHANGE_MESSAGE, IDC_DELETE_MESSAGE, IDC_TOPMOST,
-    IDC_AUTOEND, IDC_ENDSEC,
+    IDC_MESSAGE_LIST,
+    IDC_DATE_LIST,
+    IDC_MESSAGE_TEXT,
+    IDC_WEEK_RULE_MODE,
+    IDC_CALENDAR_MODE,
+    IDC_ORDINAL_BOX,
+    IDC_WEEKDAY_BOX,
+    IDC_MONTH_BOX,
+    IDC_DAY_BOX,
+    IDC_ADD_DATE,
+    IDC_NOTICE,
+    IDC_CHANGE_DATE,
+    IDC_DELETE_DATE,
+    IDC_ADD_MESSAGE,
+    IDC_CHANGE_MESSAGE,
+    IDC_DELETE_MESSAGE,
+    IDC_TOPMOST,
+    IDC_AUTOEND,
+    IDC_ENDSEC,
 };
 
 ControlKind settingsControlKind(int controlId);

@@ -25,10 +25,8 @@ FileLook readChange(OwnerWindow owner, const FileStamp& seen)
         pendingStamp = FileStamp{};
         failedStamp = FileStamp{};
         return FileLook::reloaded;
-    case ReloadOutcome::gone:
-        return FileLook::unchanged;
-    case ReloadOutcome::failed:
-        break;
+    case ReloadOutcome::gone: return FileLook::unchanged;
+    case ReloadOutcome::failed: break;
     }
     if (seen != failedStamp) {
         failedStamp = seen;

@@ -9,10 +9,10 @@
 
 enum class FileReadResult {
     ok,
-    notFound,    // no such file: the only case in which it may be created
-    openFailed,  // it exists but cannot be opened (locked, no permission)
-    readFailed,  // a read failed or came back short
-    tooLarge,    // more than the caller's maximum; nothing read
+    notFound,        // no such file: the only case in which it may be created
+    openFailed,      // it exists but cannot be opened (locked, no permission)
+    readFailed,      // a read failed or came back short
+    tooLarge,        // more than the caller's maximum; nothing read
     notRegularFile,  // a directory, FIFO or device; nothing read
 };
 

@@ -37,7 +37,11 @@ struct WindowsOnlyByte {
     char byte;
 };
 constexpr WindowsOnlyByte kWindowsOnlyBytes[] = {
-    {u'\u0080', '\x80'}, {u'\uF8F0', '\xA0'}, {u'\uF8F1', '\xFD'}, {u'\uF8F2', '\xFE'}, {u'\uF8F3', '\xFF'},
+    {u'\u0080', '\x80'},
+    {u'\uF8F0', '\xA0'},
+    {u'\uF8F1', '\xFD'},
+    {u'\uF8F2', '\xFE'},
+    {u'\uF8F3', '\xFF'},
 };
 
 int closeChecked(int fd) { return close(fd) == 0 ? 0 : -1; }
@@ -220,7 +224,7 @@ FileStamp posixFileStamp(const char* path)
     struct stat info;
     if (stat(path, &info) != 0) return {false, 0, 0};
     return {true, static_cast<int64_t>(info.st_size),
-            static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+        static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 void posixShowErrorBox(OwnerWindow, const char* text, const char* caption)
@@ -312,9 +316,20 @@ int posixUtf16ToCp932(const char16_t* text, int units, char* out, int outSize, b
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
-    posixReadFile,        posixWriteFileDurably, posixRemoveFile,    posixReplaceFile,  posixCopyFile,
-    posixRenameNoReplace, posixSameBytes,        posixListFiles,     posixFileStamp,    posixShowErrorBox,
-    posixLocalDate,       posixPrimaryScreen,    posixWithinOneMonitor, posixUtf16ToCp932,
+    posixReadFile,
+    posixWriteFileDurably,
+    posixRemoveFile,
+    posixReplaceFile,
+    posixCopyFile,
+    posixRenameNoReplace,
+    posixSameBytes,
+    posixListFiles,
+    posixFileStamp,
+    posixShowErrorBox,
+    posixLocalDate,
+    posixPrimaryScreen,
+    posixWithinOneMonitor,
+    posixUtf16ToCp932,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

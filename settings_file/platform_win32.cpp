@@ -13,11 +13,12 @@ FileReadResult win32ReadFile(const char* path, char* buffer, int maxBytes, int* 
 {
     // Reading only, sharing reads: a read-only file, or one that another
     // program merely reads, is still read.
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileReadResult::notFound
-                                                                               : FileReadResult::openFailed;
+                                                                              : FileReadResult::openFailed;
     }
     FileReadResult result = FileReadResult::ok;
     LARGE_INTEGER size;
@@ -182,8 +183,8 @@ FileStamp win32FileStamp(const char* path)
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(widePath, GetFileExInfoStandard, &data)) return {false, 0, 0};
     const int64_t size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    const int64_t time = (static_cast<int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32)
-                         | data.ftLastWriteTime.dwLowDateTime;
+    const int64_t time =
+        (static_cast<int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
     return {true, size, time};
 }
 
@@ -237,9 +238,20 @@ int win32Utf16ToCp932(const char16_t* text, int units, char* out, int outSize, b
 }  // namespace
 
 constexpr SettingsPlatform kSystemSettingsPlatform = {
-    win32ReadFile,        win32WriteFileDurably, win32RemoveFile,   win32ReplaceFile,  win32CopyFile,
-    win32RenameNoReplace, win32SameBytes,        win32ListFiles,    win32FileStamp,    win32ShowErrorBox,
-    win32LocalDate,       win32PrimaryScreen,    win32WithinOneMonitor, win32Utf16ToCp932,
+    win32ReadFile,
+    win32WriteFileDurably,
+    win32RemoveFile,
+    win32ReplaceFile,
+    win32CopyFile,
+    win32RenameNoReplace,
+    win32SameBytes,
+    win32ListFiles,
+    win32FileStamp,
+    win32ShowErrorBox,
+    win32LocalDate,
+    win32PrimaryScreen,
+    win32WithinOneMonitor,
+    win32Utf16ToCp932,
 };
 
 SettingsPlatform settingsPlatform = kSystemSettingsPlatform;

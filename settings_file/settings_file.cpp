@@ -154,8 +154,7 @@ void refreshCalendar() { computeCalendarFor(settingsPlatform.localDate()); }
 
 bool followLocalDate(const LocalDate& now)
 {
-    if (now.year == calendarDate.year && now.month == calendarDate.month && now.day == calendarDate.day)
-        return false;
+    if (now.year == calendarDate.year && now.month == calendarDate.month && now.day == calendarDate.day) return false;
     computeCalendarFor(now);
     return true;
 }
@@ -175,8 +174,7 @@ int loadSettings(OwnerWindow owner)
         // Nothing to lose: the file is made from the store, unadjusted.
         saveSettings(owner);
         return 0;
-    default:
-        return refuse(owner, troubleOf(read.result));
+    default: return refuse(owner, troubleOf(read.result));
     }
 }
 

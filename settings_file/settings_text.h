@@ -23,10 +23,9 @@ static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
 // A numeric value is converted from at most this many bytes.
 constexpr int kValueBufferSize = 100;
 
-
 // What the position adjustments need to know of the screens.
 struct ScreenGeometry {
-    int32_t width;   // primary screen, pixels
+    int32_t width;  // primary screen, pixels
     int32_t height;
     // True when the rectangle [left, right) x [top, bottom) lies wholly within
     // the full area of one monitor. Null: the primary screen is the only one.

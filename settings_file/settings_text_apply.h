@@ -11,7 +11,12 @@
 constexpr int kHeaderKeyCount = 6;
 // In the order they are looked up and adjusted.
 constexpr std::string_view kHeaderKeys[kHeaderKeyCount] = {
-    "winX=", "winY=", "topmost=", "autoend=", "endsec=", "MessageNum=",
+    "winX=",
+    "winY=",
+    "topmost=",
+    "autoend=",
+    "endsec=",
+    "MessageNum=",
 };
 
 constexpr bool isLineEnd(char byte) { return byte == '\r' || byte == '\n'; }
@@ -44,8 +49,12 @@ AppliedLines applyWithFinder(std::string_view text, const ScreenGeometry& screen
         return convertNumber(value);
     };
     int32_t* const headerFields[kHeaderKeyCount] = {
-        &boardSettings.winX,   &boardSettings.winY,   &boardSettings.topmost,
-        &boardSettings.autoend, &boardSettings.endsec, &messageTable.MessageNum,
+        &boardSettings.winX,
+        &boardSettings.winY,
+        &boardSettings.topmost,
+        &boardSettings.autoend,
+        &boardSettings.endsec,
+        &messageTable.MessageNum,
     };
     for (int h = 0; h < kHeaderKeyCount; ++h) {
         const int at = finder.header(h);

@@ -114,7 +114,7 @@ void adjustPosition(const ScreenGeometry& screen)
     const bool representable = x + kBoardPictureWidth <= INT32_MAX && y + kBoardPictureHeight <= INT32_MAX;
     if (representable
         && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
-                        static_cast<int32_t>(y + kBoardPictureHeight)))
+            static_cast<int32_t>(y + kBoardPictureHeight)))
         return;
 
     // In 64 bits, so that a position near the 32-bit limit still comes back
@@ -152,7 +152,8 @@ int32_t convertNumber(std::string_view value)
     bool negative = false;
     if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
     uint32_t number = 0;  // unsigned, so that overflow wraps around
-    for (; at < value.size() && isDigit(value[at]); ++at) number = number * 10u + static_cast<uint32_t>(value[at] - '0');
+    for (; at < value.size() && isDigit(value[at]); ++at)
+        number = number * 10u + static_cast<uint32_t>(value[at] - '0');
     if (negative) number = 0u - number;
     return static_cast<int32_t>(number);
 }

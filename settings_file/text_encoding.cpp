@@ -77,7 +77,7 @@ int utf8Sequence(const unsigned char* bytes, int at, int length, char32_t* code)
         const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
         if (!isTrail(bytes[at + 1], low, high) || !isTrail(bytes[at + 2]) || !isTrail(bytes[at + 3])) return 0;
         *code = (lead & 0x07u) << 18 | (bytes[at + 1] & 0x3Fu) << 12 | (bytes[at + 2] & 0x3Fu) << 6
-                | (bytes[at + 3] & 0x3Fu);
+            | (bytes[at + 3] & 0x3Fu);
         return 4;
     }
     return 0;

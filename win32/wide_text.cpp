@@ -22,10 +22,7 @@ int toWideN(const char* text, int length, wchar_t* out, int outChars)
     return n;
 }
 
-int toWide(const char* text, wchar_t* out, int outChars)
-{
-    return toWideN(text, lstrlenA(text), out, outChars);
-}
+int toWide(const char* text, wchar_t* out, int outChars) { return toWideN(text, lstrlenA(text), out, outChars); }
 
 int fromWide(const wchar_t* text, char* out, int outBytes)
 {
@@ -51,8 +48,8 @@ int fromWideExact(const wchar_t* text, int length, char* out, int outBytes, bool
     // Best fit would turn characters CP932 lacks into look-alikes (U+00A5
     // into the backslash) that read back as something else.
     BOOL usedDefault = FALSE;
-    const int n = WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, text, length, out, outBytes, "?",
-                                      &usedDefault);
+    const int n =
+        WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, text, length, out, outBytes, "?", &usedDefault);
     *lossy = usedDefault != FALSE;
     return n;
 }

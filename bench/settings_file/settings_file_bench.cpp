@@ -189,7 +189,7 @@ BENCHMARK(BM_RatioParseDoubledFile)->Repetitions(5)->DisplayAggregatesOnly(true)
 // does not tilt them.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {

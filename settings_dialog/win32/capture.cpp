@@ -15,12 +15,8 @@ void captureControl(HWND dialog, int id)
 {
     switch (settingsControlKind(id)) {
     case ControlKind::ListBox:
-    case ControlKind::DropDown:
-        captureSelection(id, selectedItem(dialog, id, *itemMessagesOf(id)));
-        break;
-    case ControlKind::CheckButton:
-        captureCheck(id, isChecked(dialog, id));
-        break;
+    case ControlKind::DropDown: captureSelection(id, selectedItem(dialog, id, *itemMessagesOf(id))); break;
+    case ControlKind::CheckButton: captureCheck(id, isChecked(dialog, id)); break;
     case ControlKind::EditField:
         // Through UTF-16 into CP932: the length the check counts is CP932
         // bytes whatever the system's code page is.
@@ -28,7 +24,6 @@ void captureControl(HWND dialog, int id)
         captureText(id, capturedText);
         break;
     case ControlKind::PushButton:
-    case ControlKind::None:
-        break;
+    case ControlKind::None: break;
     }
 }

@@ -8,12 +8,26 @@
 namespace {
 
 constexpr ItemMessages kListBoxMessages = {
-    LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_SETCURSEL,
-    LB_GETCURSEL, LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,
+    LB_ADDSTRING,
+    LB_INSERTSTRING,
+    LB_DELETESTRING,
+    LB_RESETCONTENT,
+    LB_SETCURSEL,
+    LB_GETCURSEL,
+    LB_GETCOUNT,
+    LB_GETTEXTLEN,
+    LB_GETTEXT,
 };
 constexpr ItemMessages kDropDownMessages = {
-    CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_SETCURSEL,
-    CB_GETCURSEL, CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT,
+    CB_ADDSTRING,
+    CB_INSERTSTRING,
+    CB_DELETESTRING,
+    CB_RESETCONTENT,
+    CB_SETCURSEL,
+    CB_GETCURSEL,
+    CB_GETCOUNT,
+    CB_GETLBTEXTLEN,
+    CB_GETLBTEXT,
 };
 
 // Texts set in a control: the message field's text is the longest.
@@ -38,10 +52,7 @@ const ItemMessages* itemMessagesOf(int controlId)
     }
 }
 
-void enableControl(HWND dialog, int id, bool enabled)
-{
-    EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
-}
+void enableControl(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
 
 void addItem(HWND dialog, int id, const ItemMessages& m, const char* text)
 {
@@ -60,10 +71,7 @@ void deleteItem(HWND dialog, int id, const ItemMessages& m, int index)
     sendTo(dialog, id, m.remove, static_cast<WPARAM>(index), 0);
 }
 
-void resetItems(HWND dialog, int id, const ItemMessages& m)
-{
-    sendTo(dialog, id, m.reset, 0, 0);
-}
+void resetItems(HWND dialog, int id, const ItemMessages& m) { sendTo(dialog, id, m.reset, 0, 0); }
 
 // -1 clears the selection.
 void selectItem(HWND dialog, int id, const ItemMessages& m, int index)
@@ -92,15 +100,9 @@ void readItem(HWND dialog, int id, const ItemMessages& m, int index, wchar_t* ou
     if (sendTo(dialog, id, m.text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(out)) < 0) out[0] = L'\0';
 }
 
-void setCheck(HWND dialog, int id, bool on)
-{
-    sendTo(dialog, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+void setCheck(HWND dialog, int id, bool on) { sendTo(dialog, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
-bool isChecked(HWND dialog, int id)
-{
-    return sendTo(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool isChecked(HWND dialog, int id) { return sendTo(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void setFieldReadOnly(HWND dialog, int id, bool readOnly)
 {

@@ -43,8 +43,8 @@ void mirrorItems(HWND dialog, int id, const ItemMessages& m)
     int head = 0;
     while (head < realCount && head < modelCount && sameItem(dialog, id, m, head, head)) ++head;
     int tail = 0;
-    while (tail < realCount - head && tail < modelCount - head &&
-           sameItem(dialog, id, m, realCount - 1 - tail, modelCount - 1 - tail))
+    while (tail < realCount - head && tail < modelCount - head
+        && sameItem(dialog, id, m, realCount - 1 - tail, modelCount - 1 - tail))
         ++tail;
     if (head == 0 && tail == 0) {
         if (realCount > 0) resetItems(dialog, id, m);
@@ -89,10 +89,7 @@ void mirrorControl(HWND dialog, int id, unsigned changes)
 
 }  // namespace
 
-bool mirroring()
-{
-    return mirrorRunning;
-}
+bool mirroring() { return mirrorRunning; }
 
 void mirrorControls(HWND dialog)
 {

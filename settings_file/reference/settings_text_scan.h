@@ -18,4 +18,3 @@ void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen
 // line wins. When found, at moves to the byte after the key, the value's
 // first byte.
 bool findKey(std::string_view key, std::string_view text, int& at);
-

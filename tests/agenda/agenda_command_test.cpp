@@ -88,10 +88,10 @@ protected:
         while (dirent* e = readdir(d)) {
             const std::string name = e->d_name;
             if (name == "." || name == "..") continue;
-            struct stat info {};
+            struct stat info { };
             stat((dir_ + "/" + name).c_str(), &info);
-            entries.push_back(name + " " + std::to_string(info.st_size) + " " +
-                              std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec));
+            entries.push_back(name + " " + std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec)
+                + "." + std::to_string(info.st_mtim.tv_nsec));
         }
         closedir(d);
         std::sort(entries.begin(), entries.end());
@@ -150,15 +150,16 @@ TEST_F(AgendaCommand, TextForPeople)
 {
     const ToolRun r = run({"--file", kFixtures + "/worked_example.ini", "--date", "2008-03-13"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, u8"2008年3月13日(木)の予定\n"
-                     u8"\n"
-                     u8"今日 3月13日(木)\n"
-                     u8"    （予定なし）\n"
-                     u8"明日 3月14日(金)\n"
-                     u8"  ★ Recycling day\n"
-                     u8"  ★ Dentist 10:30\n"
-                     u8"\n"
-                     u8"★ は日付または第n週の曜日で指定した予定です。\n");
+    EXPECT_EQ(r.out,
+        u8"2008年3月13日(木)の予定\n"
+        u8"\n"
+        u8"今日 3月13日(木)\n"
+        u8"    （予定なし）\n"
+        u8"明日 3月14日(金)\n"
+        u8"  ★ Recycling day\n"
+        u8"  ★ Dentist 10:30\n"
+        u8"\n"
+        u8"★ は日付または第n週の曜日で指定した予定です。\n");
 }
 
 TEST_F(AgendaCommand, OverflowAsJson)
@@ -185,24 +186,26 @@ TEST_F(AgendaCommand, AwkwardTextsAreConvertedAndEscaped)
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string fffd = "\xEF\xBF\xBD";
     EXPECT_EQ(r.out,
-              "{\"date\":\"2008-03-14\","
-              "\"today\":{\"month\":3,\"day\":14,\"weekday\":5,\"lines\":[]},"
-              "\"tomorrow\":{\"month\":3,\"day\":15,\"weekday\":6,\"lines\":["
-              // ①№纊ⅰ￤黑: NEC row 13, NEC-selected IBM, IBM extensions
-              "{\"text\":\"\xE2\x91\xA0\xE2\x84\x96\xE7\xBA\x8A\xE2\x85\xB0\xEF\xBF\xA4\xE9\xBB\x91\",\"marked\":true},"
-              // 表示\"引用": a 5C trail byte is no backslash; real ones and quotes are escaped
-              "{\"text\":\"\xE8\xA1\xA8\xE7\xA4\xBA\\\\\\\"\xE5\xBC\x95\xE7\x94\xA8\\\"\",\"marked\":true},"
-              "{\"text\":\"tab\\there\\u0001\",\"marked\":true}]},"
-              // [4件目の明日の予定] and bytes that are no CP932 character
-              "\"overflow\":\"[4\xE4\xBB\xB6\xE7\x9B\xAE\xE3\x81\xAE\xE6\x98\x8E\xE6\x97\xA5\xE3\x81\xAE\xE4\xBA\x88"
-              "\xE5\xAE\x9A]\\r\\n\xE3\x80\x80"
-              "bad" + fffd + fffd + fffd + fffd + "end" + fffd + "\\r\\n\"}\n");
+        "{\"date\":\"2008-03-14\","
+        "\"today\":{\"month\":3,\"day\":14,\"weekday\":5,\"lines\":[]},"
+        "\"tomorrow\":{\"month\":3,\"day\":15,\"weekday\":6,\"lines\":["
+        // ①№纊ⅰ￤黑: NEC row 13, NEC-selected IBM, IBM extensions
+        "{\"text\":\"\xE2\x91\xA0\xE2\x84\x96\xE7\xBA\x8A\xE2\x85\xB0\xEF\xBF\xA4\xE9\xBB\x91\",\"marked\":true},"
+        // 表示\"引用": a 5C trail byte is no backslash; real ones and quotes are escaped
+        "{\"text\":\"\xE8\xA1\xA8\xE7\xA4\xBA\\\\\\\"\xE5\xBC\x95\xE7\x94\xA8\\\"\",\"marked\":true},"
+        "{\"text\":\"tab\\there\\u0001\",\"marked\":true}]},"
+        // [4件目の明日の予定] and bytes that are no CP932 character
+        "\"overflow\":\"[4\xE4\xBB\xB6\xE7\x9B\xAE\xE3\x81\xAE\xE6\x98\x8E\xE6\x97\xA5\xE3\x81\xAE\xE4\xBA\x88"
+        "\xE5\xAE\x9A]\\r\\n\xE3\x80\x80"
+        "bad"
+            + fffd + fffd + fffd + fffd + "end" + fffd + "\\r\\n\"}\n");
 }
 
 TEST_F(AgendaCommand, AUtf8FileShowsItsMessages)
 {
-    writeAll(dir_ + "/notavex.ini", u8"MessageNum=2\r\n00Num=1\r\n0000=歯医者 10:30\r\n0001=314\r\n"
-                                    u8"01Num=1\r\n0100=図書館\u301C\r\n0101=315\r\n");
+    writeAll(dir_ + "/notavex.ini",
+        u8"MessageNum=2\r\n00Num=1\r\n0000=歯医者 10:30\r\n0001=314\r\n"
+        u8"01Num=1\r\n0100=図書館\u301C\r\n0101=315\r\n");
     const ToolRun r = run({"--date", "2008-03-14"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(u8"  ★ 歯医者 10:30\n"), std::string::npos) << r.out;
@@ -212,19 +215,20 @@ TEST_F(AgendaCommand, AUtf8FileShowsItsMessages)
 TEST_F(AgendaCommand, ControlCharactersNeverReachTheTerminal)
 {
     // The fourth message goes to the overflow text.
-    writeAll(dir_ + "/notavex.ini", "MessageNum=4\r\n"
-                                    "00Num=1\r\n0000=\x1B]0;owned\x07\r\n0001=314\r\n"
-                                    "01Num=1\r\n0100=\x1B[2Jclear\r\n0101=314\r\n"
-                                    "02Num=1\r\n0200=tab\there\x7F\r\n0201=314\r\n"
-                                    "03Num=1\r\n0300=\x1B[31mred\r\n0301=314\r\n");
+    writeAll(dir_ + "/notavex.ini",
+        "MessageNum=4\r\n"
+        "00Num=1\r\n0000=\x1B]0;owned\x07\r\n0001=314\r\n"
+        "01Num=1\r\n0100=\x1B[2Jclear\r\n0101=314\r\n"
+        "02Num=1\r\n0200=tab\there\x7F\r\n0201=314\r\n"
+        "03Num=1\r\n0300=\x1B[31mred\r\n0301=314\r\n");
     const ToolRun r = run({"--date", "2008-03-14"});
     EXPECT_EQ(r.status, 0) << r.err;
     for (char c : r.out)
         EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)) << static_cast<int>(c);
     const std::string fffd = "\xEF\xBF\xBD";
     for (const std::string& shown : {fffd + "]0;owned" + fffd + "\n", fffd + "[2Jclear\n", "tab" + fffd + "here" + fffd,
-                                     // the overflow entry keeps its line ends
-                                     std::string(u8"の予定]\n\u3000") + fffd + "[31mred\n"})
+             // the overflow entry keeps its line ends
+             std::string(u8"の予定]\n\u3000") + fffd + "[31mred\n"})
         EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
 }
 

@@ -17,7 +17,7 @@ namespace {
 // Collects what a writer prints.
 class Captured {
 public:
-    Captured() : file_(open_memstream(&data_, &size_)) {}
+    Captured() : file_(open_memstream(&data_, &size_)) { }
     ~Captured()
     {
         if (file_ != nullptr) std::fclose(file_);
@@ -42,8 +42,15 @@ TEST(WeekdayOf, KnownDates)
         int year, month, day, weekday;
     };
     const Case cases[] = {
-        {2008, 3, 14, 5}, {2008, 1, 1, 2},   {2000, 2, 29, 2}, {1900, 1, 1, 1},  {2100, 12, 31, 5},
-        {1, 1, 1, 1},     {9999, 12, 31, 5}, {2024, 2, 29, 4}, {1970, 1, 1, 4},
+        {2008, 3, 14, 5},
+        {2008, 1, 1, 2},
+        {2000, 2, 29, 2},
+        {1900, 1, 1, 1},
+        {2100, 12, 31, 5},
+        {1, 1, 1, 1},
+        {9999, 12, 31, 5},
+        {2024, 2, 29, 4},
+        {1970, 1, 1, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
@@ -58,12 +65,30 @@ TEST(ParseDate, AcceptsRealDaysOnly)
         bool valid;
     };
     const Case cases[] = {
-        {"2008-03-14", true},  {"2008-02-29", true},  {"2000-02-29", true},  {"0001-01-01", true},
-        {"9999-12-31", true},  {"2008-12-31", true},  {"2007-02-29", false}, {"2100-02-29", false},
-        {"1900-02-29", false}, {"2008-02-30", false}, {"2008-04-31", false}, {"2008-13-01", false},
-        {"2008-00-10", false}, {"2008-01-00", false}, {"0000-01-01", false}, {"2008-3-14", false},
-        {"2008/03/14", false}, {"20080314", false},   {"2008-03-14 ", false}, {" 2008-03-14", false},
-        {"2008-03-1x", false}, {"+008-03-14", false}, {"", false},           {"２００８-03-14", false},
+        {"2008-03-14", true},
+        {"2008-02-29", true},
+        {"2000-02-29", true},
+        {"0001-01-01", true},
+        {"9999-12-31", true},
+        {"2008-12-31", true},
+        {"2007-02-29", false},
+        {"2100-02-29", false},
+        {"1900-02-29", false},
+        {"2008-02-30", false},
+        {"2008-04-31", false},
+        {"2008-13-01", false},
+        {"2008-00-10", false},
+        {"2008-01-00", false},
+        {"0000-01-01", false},
+        {"2008-3-14", false},
+        {"2008/03/14", false},
+        {"20080314", false},
+        {"2008-03-14 ", false},
+        {" 2008-03-14", false},
+        {"2008-03-1x", false},
+        {"+008-03-14", false},
+        {"", false},
+        {"２００８-03-14", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -87,19 +112,12 @@ struct ArgumentsCase {
 TEST(ParseArguments, Cases)
 {
     const ArgumentsCase cases[] = {
-        {{}, true, ""},
-        {{"--json"}, true, ""},
-        {{"--file", "x.ini", "--date", "2008-03-14", "--json"}, true, ""},
-        {{"--date", "2008-03-14", "--file", "-dash.ini"}, true, ""},
-        {{"--help"}, true, ""},
-        {{"--jsn"}, false, "unknown option '--jsn'"},
-        {{"-j"}, false, "unknown option"},
-        {{"--file=x.ini"}, false, "unknown option"},
-        {{"notavex.ini"}, false, "unexpected argument 'notavex.ini'"},
-        {{"--file"}, false, "--file needs a value"},
-        {{"--date"}, false, "--date needs a value"},
-        {{"--date", "--json"}, false, "--date needs a value"},
-        {{"--file", "a", "--file", "b"}, false, "given twice"},
+        {{}, true, ""}, {{"--json"}, true, ""}, {{"--file", "x.ini", "--date", "2008-03-14", "--json"}, true, ""},
+        {{"--date", "2008-03-14", "--file", "-dash.ini"}, true, ""}, {{"--help"}, true, ""},
+        {{"--jsn"}, false, "unknown option '--jsn'"}, {{"-j"}, false, "unknown option"},
+        {{"--file=x.ini"}, false, "unknown option"}, {{"notavex.ini"}, false, "unexpected argument 'notavex.ini'"},
+        {{"--file"}, false, "--file needs a value"}, {{"--date"}, false, "--date needs a value"},
+        {{"--date", "--json"}, false, "--date needs a value"}, {{"--file", "a", "--file", "b"}, false, "given twice"},
         {{"--date", "2008-03-14", "--date", "2008-03-15"}, false, "given twice"},
         {{"--date", "2008-3-14"}, false, "not a date of the form YYYY-MM-DD"},
         {{"--date", "2007-02-29"}, false, "not a day of the calendar"},
@@ -206,20 +224,21 @@ TEST(WriteAgendaText, MarksSpecificDaysAndShowsTheOverflow)
 
     Captured out;
     writeAgendaText(out.file(), date);
-    EXPECT_EQ(out.text(), u8"2008年3月14日(金)の予定\n"
-                          u8"\n"
-                          u8"今日 3月14日(金)\n"
-                          u8"  ・ 毎週\n"
-                          u8"  ★ 第2金曜\n"
-                          u8"  ・ 四件目\n"
-                          u8"明日 3月15日(土)\n"
-                          u8"    （予定なし）\n"
-                          u8"\n"
-                          u8"★ は日付または第n週の曜日で指定した予定です。\n"
-                          u8"\n"
-                          u8"４件以上の予定があります。\n"
-                          u8"[4件目の今日の予定]\n"
-                          u8"　三月十四日\n");
+    EXPECT_EQ(out.text(),
+        u8"2008年3月14日(金)の予定\n"
+        u8"\n"
+        u8"今日 3月14日(金)\n"
+        u8"  ・ 毎週\n"
+        u8"  ★ 第2金曜\n"
+        u8"  ・ 四件目\n"
+        u8"明日 3月15日(土)\n"
+        u8"    （予定なし）\n"
+        u8"\n"
+        u8"★ は日付または第n週の曜日で指定した予定です。\n"
+        u8"\n"
+        u8"４件以上の予定があります。\n"
+        u8"[4件目の今日の予定]\n"
+        u8"　三月十四日\n");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct StartCase {
 };
 
 const StartCase kStartCases[] = {
-    {1, 3, true, 5},   // raised: the file saved at close holds 5
+    {1, 3, true, 5},  // raised: the file saved at close holds 5
     {1, 4, true, 5},
     {1, 5, true, 5},
     {1, 10, true, 10},
@@ -54,10 +54,7 @@ int closingTick(const std::vector<Tick>& ticks)
     return 0;
 }
 
-std::vector<Tick> steady(int n, int endsec, int modalOpen = 0)
-{
-    return std::vector<Tick>(n, Tick{endsec, modalOpen});
-}
+std::vector<Tick> steady(int n, int endsec, int modalOpen = 0) { return std::vector<Tick>(n, Tick{endsec, modalOpen}); }
 
 std::vector<Tick> join(std::vector<Tick> a, const std::vector<Tick>& b)
 {
@@ -77,11 +74,10 @@ TEST(AutoExit, Runs)
     const RunCase cases[] = {
         {"endsec 3 in the file closes on the 5th tick", steady(10, raised), 5},
         {"endsec 10 closes on the 10th", steady(20, 10), 10},
-        {"a dialog open when due holds it off until the tick after it closes",
-         join(steady(12, 10, 1), steady(5, 10)), 13},
+        {"a dialog open when due holds it off until the tick after it closes", join(steady(12, 10, 1), steady(5, 10)),
+            13},
         {"a dialog open throughout never closes", steady(30, 10, 1), 0},
-        {"endsec lowered below the ticks counted closes on the next tick",
-         join(steady(7, 30, 1), steady(3, 5)), 8},
+        {"endsec lowered below the ticks counted closes on the next tick", join(steady(7, 30, 1), steady(3, 5)), 8},
         {"endsec raised while running pushes the close back", join(steady(4, 5), steady(20, 15)), 15},
     };
     for (const RunCase& c : cases) EXPECT_EQ(closingTick(c.ticks), c.closesOn) << c.what;

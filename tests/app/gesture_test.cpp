@@ -51,8 +51,7 @@ TEST(Gesture, TransitionTable)
     for (const Transition& t : kTransitions) {
         GestureStep step = stepGesture(t.state, t.event);
         EXPECT_EQ(step.state, t.next) << "state " << t.state << " event " << static_cast<int>(t.event);
-        EXPECT_EQ(name(step.action), name(t.action))
-            << "state " << t.state << " event " << static_cast<int>(t.event);
+        EXPECT_EQ(name(step.action), name(t.action)) << "state " << t.state << " event " << static_cast<int>(t.event);
     }
 }
 
@@ -68,16 +67,12 @@ const Sequence kSequences[] = {
     {"click with one move", {E::ButtonDown, E::MouseMove, E::ButtonUp}, {A::Close}, 0},
     {"two moves then release: nothing", {E::ButtonDown, E::MouseMove, E::MouseMove, E::ButtonUp}, {}, 0},
     {"a move without a button after that release does not drag",
-     {E::ButtonDown, E::MouseMove, E::MouseMove, E::ButtonUp, E::MouseMove, E::MouseMove},
-     {},
-     0},
+        {E::ButtonDown, E::MouseMove, E::MouseMove, E::ButtonUp, E::MouseMove, E::MouseMove}, {}, 0},
     {"the third move drags; the release after it does not close",
-     {E::ButtonDown, E::MouseMove, E::MouseMove, E::MouseMove, E::ButtonUp},
-     {A::StartMove},
-     0},
+        {E::ButtonDown, E::MouseMove, E::MouseMove, E::MouseMove, E::ButtonUp}, {A::StartMove}, 0},
     {"capture lost mid-gesture", {E::ButtonDown, E::MouseMove, E::CaptureChanged, E::ButtonUp}, {}, 0},
-    {"a second press starts over", {E::ButtonDown, E::MouseMove, E::MouseMove, E::ButtonDown, E::ButtonUp},
-     {A::Close}, 0},
+    {"a second press starts over", {E::ButtonDown, E::MouseMove, E::MouseMove, E::ButtonDown, E::ButtonUp}, {A::Close},
+        0},
     {"moves with no press", {E::MouseMove, E::MouseMove, E::MouseMove, E::ButtonUp}, {}, 0},
 };
 

@@ -16,7 +16,7 @@ TEST(LockRecord, RoundTripsAndRefusesAllButAWholeLine)
 
     // A second start may read while the board writes, or find anything.
     for (const char* bad : {"", "00000000000a01c4 1234", "00000000000a01c4 1234\r", "00000000000a01c4 1234\r\nx",
-                            "00000000000a01c4 \r\n", "0000000000a01c4 1234\r\n", "00000000000a01c4 4294967296\r\n",
-                            "0000000000000000 1234\r\n", "00000000000a01c4 0\r\n"})
+             "00000000000a01c4 \r\n", "0000000000a01c4 1234\r\n", "00000000000a01c4 4294967296\r\n",
+             "0000000000000000 1234\r\n", "00000000000a01c4 0\r\n"})
         EXPECT_FALSE(parseLockRecord(bad, static_cast<int>(std::strlen(bad)), &read)) << bad;
 }

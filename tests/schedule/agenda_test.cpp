@@ -106,78 +106,37 @@ const std::vector<AgendaCase> kAgendaCases = {
     {"second Tuesday on the third Tuesday", {{"会議", {16}}}, kTuesday3rdMar18, {}, {}, ""},
     {"March 14 on March 14", {{"Dentist", {314}}}, kFridayMar14, {{"Dentist", true}}, {}, ""},
     {"March 14 on March 13", {{"Dentist", {314}}}, kThursdayMar13, {}, {{"Dentist", true}}, ""},
-    {"week rules come before calendar dates",
-     {{"date", {314}}, {"friday", {5}}},
-     kFridayMar14,
-     {{"friday", false}, {"date", true}},
-     {},
-     ""},
-    {"one line for every matching code",
-     {{"ゴミ", {16, 2}}},
-     kTuesday2ndMar11,
-     {{"ゴミ", true}, {"ゴミ", false}},
-     {},
-     ""},
-    {"a message's codes keep their order within a pass",
-     {{"x", {2, 16}}, {"y", {311, 2}}},
-     kTuesday2ndMar11,
-     {{"x", false}, {"x", true}, {"y", false}},
-     {},
-     "[4件目の今日の予定]\r\n　y\r\n"},
-    {"three for each day do not overflow",
-     {{"a", {5, 6}}, {"b", {19, 27}}, {"c", {314, 315}}},
-     kFridayMar14,
-     {{"a", false}, {"b", true}, {"c", true}},
-     {{"a", false}, {"b", true}, {"c", true}},
-     ""},
-    {"the fourth match for today",
-     {{"a", {5}}, {"b", {5}}, {"c", {5}}, {"d", {5}}},
-     kFridayMar14,
-     {{"a", false}, {"b", false}, {"c", false}},
-     {},
-     "[4件目の今日の予定]\r\n　d\r\n"},
-    {"four for tomorrow and none for today",
-     {{"a", {6}}, {"b", {27}}, {"c", {315}}, {"予定", {6}}},
-     kFridayMar14,
-     {},
-     {{"a", false}, {"b", true}, {"予定", false}},
-     "[4件目の明日の予定]\r\n　c\r\n"},
+    {"week rules come before calendar dates", {{"date", {314}}, {"friday", {5}}}, kFridayMar14,
+        {{"friday", false}, {"date", true}}, {}, ""},
+    {"one line for every matching code", {{"ゴミ", {16, 2}}}, kTuesday2ndMar11, {{"ゴミ", true}, {"ゴミ", false}}, {},
+        ""},
+    {"a message's codes keep their order within a pass", {{"x", {2, 16}}, {"y", {311, 2}}}, kTuesday2ndMar11,
+        {{"x", false}, {"x", true}, {"y", false}}, {}, "[4件目の今日の予定]\r\n　y\r\n"},
+    {"three for each day do not overflow", {{"a", {5, 6}}, {"b", {19, 27}}, {"c", {314, 315}}}, kFridayMar14,
+        {{"a", false}, {"b", true}, {"c", true}}, {{"a", false}, {"b", true}, {"c", true}}, ""},
+    {"the fourth match for today", {{"a", {5}}, {"b", {5}}, {"c", {5}}, {"d", {5}}}, kFridayMar14,
+        {{"a", false}, {"b", false}, {"c", false}}, {}, "[4件目の今日の予定]\r\n　d\r\n"},
+    {"four for tomorrow and none for today", {{"a", {6}}, {"b", {27}}, {"c", {315}}, {"予定", {6}}}, kFridayMar14, {},
+        {{"a", false}, {"b", true}, {"予定", false}}, "[4件目の明日の予定]\r\n　c\r\n"},
     {"entries of both days interleave in the order found",
-     {{"a", {5, 6}}, {"b", {5, 6}}, {"c", {5, 6}}, {"d", {5, 6}}, {"e", {6, 5}}},
-     kFridayMar14,
-     {{"a", false}, {"b", false}, {"c", false}},
-     {{"a", false}, {"b", false}, {"c", false}},
-     "[4件目の今日の予定]\r\n　d\r\n[4件目の明日の予定]\r\n　d\r\n"
-     "[5件目の明日の予定]\r\n　e\r\n[5件目の今日の予定]\r\n　e\r\n"},
-    {"February 29 is tomorrow on February 28 of a leap year",
-     {{"閏", {229}}}, kLeapFeb28, {}, {{"閏", true}}, ""},
+        {{"a", {5, 6}}, {"b", {5, 6}}, {"c", {5, 6}}, {"d", {5, 6}}, {"e", {6, 5}}}, kFridayMar14,
+        {{"a", false}, {"b", false}, {"c", false}}, {{"a", false}, {"b", false}, {"c", false}},
+        "[4件目の今日の予定]\r\n　d\r\n[4件目の明日の予定]\r\n　d\r\n"
+        "[5件目の明日の予定]\r\n　e\r\n[5件目の今日の予定]\r\n　e\r\n"},
+    {"February 29 is tomorrow on February 28 of a leap year", {{"閏", {229}}}, kLeapFeb28, {}, {{"閏", true}}, ""},
     {"February 29 is today on February 29", {{"閏", {229}}}, kLeapFeb29, {{"閏", true}}, {}, ""},
     {"February 29 is not tomorrow in a common year", {{"閏", {229}}}, kCommonFeb28, {}, {}, ""},
     {"New Year is tomorrow on New Year's Eve", {{"正月", {101}}}, {2008, 12, 31, 3}, {}, {{"正月", true}}, ""},
-    {"a line takes 99 bytes of a 127-byte text",
-     {{k127ByteText, {5}}},
-     kFridayMar14,
-     {{k127ByteText.substr(0, 99), false}},
-     {},
-     ""},
-    {"a line never ends in half a character",
-     {{kSplitAt99Text, {5}}},
-     kFridayMar14,
-     {{kSplitAt99Text.substr(0, 98), false}},
-     {},
-     ""},
-    {"an overflow entry carries the whole 127-byte text",
-     {{"a", {5}}, {"b", {5}}, {"c", {5}}, {kSplitAt99Text, {5}}},
-     kFridayMar14,
-     {{"a", false}, {"b", false}, {"c", false}},
-     {},
-     "[4件目の今日の予定]\r\n　" + kSplitAt99Text + "\r\n"},
+    {"a line takes 99 bytes of a 127-byte text", {{k127ByteText, {5}}}, kFridayMar14,
+        {{k127ByteText.substr(0, 99), false}}, {}, ""},
+    {"a line never ends in half a character", {{kSplitAt99Text, {5}}}, kFridayMar14,
+        {{kSplitAt99Text.substr(0, 98), false}}, {}, ""},
+    {"an overflow entry carries the whole 127-byte text", {{"a", {5}}, {"b", {5}}, {"c", {5}}, {kSplitAt99Text, {5}}},
+        kFridayMar14, {{"a", false}, {"b", false}, {"c", false}}, {},
+        "[4件目の今日の予定]\r\n　" + kSplitAt99Text + "\r\n"},
     {"the worked example with a Friday message",
-     {{"Recycling day", {2, 19}}, {"Dentist 10:30", {314}}, {"金曜の買い物", {5}}},
-     kFridayMar14,
-     {{"Recycling day", true}, {"金曜の買い物", false}, {"Dentist 10:30", true}},
-     {},
-     ""},
+        {{"Recycling day", {2, 19}}, {"Dentist 10:30", {314}}, {"金曜の買い物", {5}}}, kFridayMar14,
+        {{"Recycling day", true}, {"金曜の買い物", false}, {"Dentist 10:30", true}}, {}, ""},
 };
 
 TEST(SelectAgenda, Cases)
@@ -219,7 +178,7 @@ TEST(SelectAgenda, CodesOfNeitherKindNeverMatch)
     codes.insert(codes.end(), {230, 231, 431, 631, 931, 1131});
     const auto half = codes.begin() + long(codes.size() / 2);
     fillStore({{"never", std::vector<DateCode>(codes.begin(), half)},
-               {"never either", std::vector<DateCode>(half, codes.end())}});
+        {"never either", std::vector<DateCode>(half, codes.end())}});
     ASSERT_LE(messageTable.entries[1].dateNum, kMaxDatesPerMessage);
 
     // Every day of a leap year; 1 January 2008 was a Tuesday.
@@ -244,8 +203,7 @@ TEST(SelectAgenda, MessageTextsAreReadOnlyUpToTheirBuffer)
     std::memset(messageTable.entries[3].text, 'x', kMessageTextSize);
     computeCalendar(2008, 3, 14, 5);
     selectAgenda();
-    EXPECT_EQ(std::string(agenda.overflowText),
-              "[4件目の今日の予定]\r\n　" + std::string(127, 'x') + "\r\n");
+    EXPECT_EQ(std::string(agenda.overflowText), "[4件目の今日の予定]\r\n　" + std::string(127, 'x') + "\r\n");
 }
 
 TEST(SelectAgenda, CountsOutsideTheTableAreClamped)
@@ -260,10 +218,7 @@ TEST(SelectAgenda, CountsOutsideTheTableAreClamped)
 
 // An entry is "[n件目の今日の予定]" CR LF, 　, the text, CR LF: 24 bytes, the
 // digits of n and the text.
-int entryLength(int n, int textLength)
-{
-    return 24 + static_cast<int>(std::to_string(n).size()) + textLength;
-}
+int entryLength(int n, int textLength) { return 24 + static_cast<int>(std::to_string(n).size()) + textLength; }
 
 TEST(SelectAgenda, OverflowTextStopsBelow65535Bytes)
 {
@@ -339,8 +294,8 @@ PlainAgenda plainSelection()
         }
         result.overflow = 1;
         char entry[256];
-        std::snprintf(entry, sizeof entry, forToday ? "[%d件目の今日の予定]\r\n　%s\r\n" : "[%d件目の明日の予定]\r\n　%s\r\n",
-                      count, text);
+        std::snprintf(entry, sizeof entry,
+            forToday ? "[%d件目の今日の予定]\r\n　%s\r\n" : "[%d件目の明日の予定]\r\n　%s\r\n", count, text);
         if (result.overflowText.size() + std::strlen(entry) < 65535) result.overflowText += entry;
     };
     for (int pass = 0; pass < 2; ++pass) {
@@ -374,9 +329,8 @@ TEST(SelectAgenda, AgreesWithThePlainSelectionOnRandomTables)
         const int day = 1 + int(random() % 31);
         const int weekday = int(random() % 7);
         computeCalendar(2008 + int(random() % 4), month, day, weekday);
-        const DateCode near[] = {today.weekday,     today.weekRuleCode, tomorrow.weekday,
-                                 tomorrow.weekRuleCode, today.month * 100 + today.day,
-                                 tomorrow.month * 100 + tomorrow.day};
+        const DateCode near[] = {today.weekday, today.weekRuleCode, tomorrow.weekday, tomorrow.weekRuleCode,
+            today.month * 100 + today.day, tomorrow.month * 100 + tomorrow.day};
         resetStore();
         messageTable.MessageNum = int(random() % 101);
         for (int m = 0; m < messageTable.MessageNum; ++m) {

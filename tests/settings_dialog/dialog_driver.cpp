@@ -2,13 +2,10 @@
 
 namespace {
 
-constexpr int kClickCode = 0;       // BN_CLICKED
-constexpr int kKillFocusCode = 5;   // LBN_KILLFOCUS; any code but 1 and EN_CHANGE
+constexpr int kClickCode = 0;      // BN_CLICKED
+constexpr int kKillFocusCode = 5;  // LBN_KILLFOCUS; any code but 1 and EN_CHANGE
 
-DialogOutcome dispatch(int id, int code)
-{
-    return settingsDialogCommand(id, code, nullptr);
-}
+DialogOutcome dispatch(int id, int code) { return settingsDialogCommand(id, code, nullptr); }
 
 }  // namespace
 
@@ -24,27 +21,19 @@ Step press(int buttonId) { return {Act::Press, buttonId, 0, {}}; }
 DialogOutcome run(const Step& step)
 {
     switch (step.act) {
-    case Act::Init:
-        initSettingsDialog();
-        return DialogOutcome::KeepOpen;
-    case Act::Type:
-        captureText(step.id, step.text);
-        return dispatch(step.id, kTextChangeCode);
+    case Act::Init: initSettingsDialog(); return DialogOutcome::KeepOpen;
+    case Act::Type: captureText(step.id, step.text); return dispatch(step.id, kTextChangeCode);
     case Act::SelectMessage:
     case Act::SelectDate:
-    case Act::Box:
-        captureSelection(step.id, step.index);
-        return dispatch(step.id, kSelectionChangeCode);
+    case Act::Box: captureSelection(step.id, step.index); return dispatch(step.id, kSelectionChangeCode);
     case Act::Click: {
         // Automatic radio buttons turn on; automatic check boxes toggle.
         const bool radio = step.id == IDC_WEEK_RULE_MODE || step.id == IDC_CALENDAR_MODE;
         captureCheck(step.id, radio ? true : !controlChecked(step.id));
         return dispatch(step.id, kClickCode);
     }
-    case Act::Focus:
-        return dispatch(step.id, kKillFocusCode);
-    case Act::Press:
-        return dispatch(step.id, kClickCode);
+    case Act::Focus: return dispatch(step.id, kKillFocusCode);
+    case Act::Press: return dispatch(step.id, kClickCode);
     }
     return DialogOutcome::KeepOpen;
 }

@@ -19,13 +19,13 @@ struct Step {
 };
 
 Step init();
-Step type(std::string text);         // the user's text in the message field
-Step selectMessage(int index);       // -1: a selection change that leaves none
+Step type(std::string text);    // the user's text in the message field
+Step selectMessage(int index);  // -1: a selection change that leaves none
 Step selectDate(int index);
 Step box(int boxId, int index);
-Step click(int buttonId);            // mode button or check box
-Step focus(int controlId);           // keyboard focus leaves a control
-Step press(int buttonId);            // OK, Cancel or an editing button
+Step click(int buttonId);   // mode button or check box
+Step focus(int controlId);  // keyboard focus leaves a control
+Step press(int buttonId);   // OK, Cancel or an editing button
 
 DialogOutcome run(const Step& step);
 void runAll(const std::vector<Step>& steps);

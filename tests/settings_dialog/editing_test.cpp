@@ -18,10 +18,16 @@ void open(StoreKind kind)
 TEST(MessageEditing, DeletingMovesTheSelectionToTheNextOrPreviousMessage)
 {
     // The list, the field, the date list and the store's entry 1 after the deletion.
-    struct Case { int deleted; const char* list; const char* field; const char* dates; Codes stored; };
+    struct Case {
+        int deleted;
+        const char* list;
+        const char* field;
+        const char* dates;
+        Codes stored;
+    };
     const Case cases[] = {
         {1, "朝会|散歩", "散歩", "全金曜日|12月31日", {5, 1231}},  // the next one moves up
-        {2, "朝会|ゴミ出し", "ゴミ出し", "全火曜日", {2}},        // the last: the one before
+        {2, "朝会|ゴミ出し", "ゴミ出し", "全火曜日", {2}},         // the last: the one before
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.deleted);
@@ -41,8 +47,7 @@ TEST(MessageEditing, DeletingMovesTheSelectionToTheNextOrPreviousMessage)
 TEST(MessageEditing, DeletingTheOnlyMessageKeepsTheFieldText)
 {
     open(StoreKind::Empty);
-    runAll({type("一つ"), press(IDC_ADD_MESSAGE), press(IDC_ADD_DATE), type("書きかけ"),
-            press(IDC_DELETE_MESSAGE)});
+    runAll({type("一つ"), press(IDC_ADD_MESSAGE), press(IDC_ADD_DATE), type("書きかけ"), press(IDC_DELETE_MESSAGE)});
     EXPECT_EQ(messageTable.MessageNum, 0);
     EXPECT_EQ(controlItemCount(IDC_MESSAGE_LIST), 0);
     EXPECT_EQ(controlItemCount(IDC_DATE_LIST), 0);
@@ -91,7 +96,7 @@ TEST(DateEditing, AddComposesWeekRulesAndCalendarDates)
 {
     open(StoreKind::Sample);
     runAll({selectMessage(2), box(IDC_ORDINAL_BOX, 2), box(IDC_WEEKDAY_BOX, 2), press(IDC_ADD_DATE),
-            click(IDC_CALENDAR_MODE), box(IDC_MONTH_BOX, 2), box(IDC_DAY_BOX, 13), press(IDC_ADD_DATE)});
+        click(IDC_CALENDAR_MODE), box(IDC_MONTH_BOX, 2), box(IDC_DAY_BOX, 13), press(IDC_ADD_DATE)});
     EXPECT_EQ(storedDates(2), Codes({5, 1231, 16, 314}));
     EXPECT_EQ(listItems(IDC_DATE_LIST), "全金曜日|12月31日|第2火曜日|3月14日");
     EXPECT_EQ(controlSelection(IDC_DATE_LIST), 3);
@@ -121,8 +126,8 @@ TEST(DateEditing, ChangeWithoutASelectedDateStoresNothing)
 TEST(DateEditing, FebruaryTwentyNinthIsEnteredAndKeptInACommonYear)
 {
     open(StoreKind::Sample);
-    runAll({selectMessage(1), click(IDC_CALENDAR_MODE), box(IDC_MONTH_BOX, 1), box(IDC_DAY_BOX, 28),
-            press(IDC_ADD_DATE)});
+    runAll(
+        {selectMessage(1), click(IDC_CALENDAR_MODE), box(IDC_MONTH_BOX, 1), box(IDC_DAY_BOX, 28), press(IDC_ADD_DATE)});
     EXPECT_EQ(storedDates(1), Codes({2, 229}));
 
     // A stored 229 shows as 2月29日, so a Change after touching a box keeps it.
@@ -136,7 +141,13 @@ TEST(DateEditing, FebruaryTwentyNinthIsEnteredAndKeptInACommonYear)
 
 TEST(DateEditing, DeletingShowsTheDateThatTakesTheSelection)
 {
-    struct Case { int deleted; Codes left; const char* list; int month; int day; };
+    struct Case {
+        int deleted;
+        Codes left;
+        const char* list;
+        int month;
+        int day;
+    };
     const Case cases[] = {
         {1, {16, 1225}, "第2火曜日|12月25日", 11, 24},  // the next one moves up
         {2, {16, 314}, "第2火曜日|3月14日", 2, 13},     // the last: the one before
@@ -168,13 +179,30 @@ TEST(DateEditing, DeletingTheOnlyDateKeepsTheBoxesForAnotherAdd)
 TEST(DateBoxes, StoredCodesShowInTheBoxes)
 {
     // Before each code: ordinal 4, weekday 6, month 5, day 10.
-    struct Case { DateCode code; bool weekRule; int ordinal; int weekday; int month; int day; int days; };
+    struct Case {
+        DateCode code;
+        bool weekRule;
+        int ordinal;
+        int weekday;
+        int month;
+        int day;
+        int days;
+    };
     const Case cases[] = {
-        {16, true, 2, 2, 4, 9, 31},     {3, true, 0, 3, 4, 9, 31},    {41, true, 5, 6, 4, 9, 31},
-        {45, true, 4, 3, 4, 9, 31},     {100, true, 4, 2, 4, 9, 31},  {-1, true, 0, -1, 4, 9, 31},
-        {-7, true, 0, 0, 4, 9, 31},     {314, false, 4, 6, 2, 13, 31}, {1315, false, 4, 6, 0, 14, 31},
-        {231, false, 4, 6, 1, 0, 29},   {229, false, 4, 6, 1, 28, 29}, {200, false, 4, 6, 1, -1, 29},
-        {101, false, 4, 6, 0, 0, 31},   {1231, false, 4, 6, 11, 30, 31},
+        {16, true, 2, 2, 4, 9, 31},
+        {3, true, 0, 3, 4, 9, 31},
+        {41, true, 5, 6, 4, 9, 31},
+        {45, true, 4, 3, 4, 9, 31},
+        {100, true, 4, 2, 4, 9, 31},
+        {-1, true, 0, -1, 4, 9, 31},
+        {-7, true, 0, 0, 4, 9, 31},
+        {314, false, 4, 6, 2, 13, 31},
+        {1315, false, 4, 6, 0, 14, 31},
+        {231, false, 4, 6, 1, 0, 29},
+        {229, false, 4, 6, 1, 28, 29},
+        {200, false, 4, 6, 1, -1, 29},
+        {101, false, 4, 6, 0, 0, 31},
+        {1231, false, 4, 6, 11, 30, 31},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -195,14 +223,18 @@ TEST(DateBoxes, StoredCodesShowInTheBoxes)
 
 TEST(DateBoxes, MonthChangeRefillsTheDayBox)
 {
-    struct Case { int day; int month; int february; int days; int dayAfter; };
+    struct Case {
+        int day;
+        int month;
+        int february;
+        int days;
+        int dayAfter;
+    };
     const Case cases[] = {
-        {30, 3, 28, 30, 29},  // 31 → April 30
-        {30, 1, 28, 29, 28},  // 31 → February 29, a birthday, in any year
-        {30, 1, 29, 29, 28},
-        {14, 3, 28, 30, 14},  // 15 stays 15
-        {14, 1, 28, 29, 14},
-        {14, -1, 28, 0, -1},  // no month selected: no days
+        {30, 3, 28, 30, 29},                       // 31 → April 30
+        {30, 1, 28, 29, 28},                       // 31 → February 29, a birthday, in any year
+        {30, 1, 29, 29, 28}, {14, 3, 28, 30, 14},  // 15 stays 15
+        {14, 1, 28, 29, 14}, {14, -1, 28, 0, -1},  // no month selected: no days
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "day " << c.day + 1 << " month " << c.month + 1);

@@ -30,7 +30,12 @@ constexpr char kTableFull[] = "メッセージ数が限界(100件)を超えて�
 TEST(MessageText, LengthIsCountedInCp932Bytes)
 {
     ASSERT_EQ(std::strlen("あ"), 2u) << "tests must be compiled to CP932";
-    struct Case { std::string text; StoreKind store; const char* notice; const char* addChange; };
+    struct Case {
+        std::string text;
+        StoreKind store;
+        const char* notice;
+        const char* addChange;
+    };
     const Case cases[] = {
         {repeat("あ", 15), StoreKind::Sample, "", "11"},
         {repeat("あ", 15) + "a", StoreKind::Sample, kTooLong, "00"},
@@ -51,7 +56,12 @@ TEST(MessageText, LengthIsCountedInCp932Bytes)
 
 TEST(Options, OpeningShowsTheStoredOptions)
 {
-    struct Case { int32_t topmost, autoend, endsec; bool topBox, autoBox, readOnly; int limit; const char* seconds; };
+    struct Case {
+        int32_t topmost, autoend, endsec;
+        bool topBox, autoBox, readOnly;
+        int limit;
+        const char* seconds;
+    };
     const Case cases[] = {
         {0, 0, 10, true, false, true, 0, "10"},
         {1, 1, 100, false, true, false, 2, "100"},  // the limit governs typing only
@@ -104,7 +114,10 @@ protected:
 
 TEST_F(DialogWithFile, OkStoresTheOptionsAndSaves)
 {
-    struct Case { const char* seconds; int32_t endsec; };
+    struct Case {
+        const char* seconds;
+        int32_t endsec;
+    };
     const Case cases[] = {{"7", 7}, {"", 0}, {"abc", 0}, {"-5", -5}, {" 12x", 12}, {"99999999999", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seconds);
@@ -127,8 +140,7 @@ TEST_F(DialogWithFile, CancelReloadsWhatOkSaved)
     run(press(kOkId));
     run(init());
     modalOpen = 1;
-    runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE),
-            click(IDC_AUTOEND)});
+    runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE), click(IDC_AUTOEND)});
     EXPECT_EQ(run(press(kCancelId)), DialogOutcome::End);
     EXPECT_EQ(modalOpen, 0);
     ASSERT_EQ(messageTable.MessageNum, 3);
@@ -146,8 +158,7 @@ TEST_F(DialogWithFile, CancelPutsBackTheOpeningStateAndLeavesTheFileAlone)
     modalOpen = 1;
     // The file goes away while the dialog is open.
     ASSERT_EQ(unlink("notavex.ini"), 0);
-    runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE),
-            click(IDC_AUTOEND)});
+    runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE), click(IDC_AUTOEND)});
     EXPECT_EQ(run(press(kCancelId)), DialogOutcome::End);
     EXPECT_NE(access("notavex.ini", F_OK), 0);
     ASSERT_EQ(messageTable.MessageNum, 3);

@@ -15,7 +15,8 @@ constexpr char kFirstBackup[] = "notavex.ini.bak";
 constexpr std::string_view kReadError =
     "notavex.iniファイルの一部を読み取れませんでした。元のファイルはバックアップとして残します。";
 const std::string kWholeFile =
-    "winX=40\r\nwinY=30\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n";
+    "winX=40\r\nwinY=30\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001="
+    "314\r\n";
 
 OwnerWindow const kOwner = reinterpret_cast<OwnerWindow>(0x1234);
 
@@ -40,14 +41,14 @@ std::string withLfLineEnds(std::string text)
 
 struct RuleCase {
     const char* name;
-    std::string file;  // notavex.ini at start
+    std::string file;   // notavex.ini at start
     void (*between)();  // what happens between the load and the save
     bool backup;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
 
-void nothing() {}
+void nothing() { }
 
 const RuleCase kRuleCases[] = {
     {"read_whole_and_unchanged", kWholeFile, nothing, false},
@@ -61,12 +62,12 @@ const RuleCase kRuleCases[] = {
     {"number_with_words_after_it", replaced(kWholeFile, "endsec=10", "endsec=10 seconds"), nothing, true},
     {"zero_byte_hides_the_rest", kWholeFile + std::string(1, '\0') + "01Num=0\r\n", nothing, true},
     {"changed_outside_after_the_load", kWholeFile, [] { fake.files[kPath].bytes = replaced(kWholeFile, "40", "41"); },
-     true},
+        true},
     {"unreadable_then_moved_away", kWholeFile + std::string(kSettingsFileMaxBytes, '\n'),
-     [] { fake.files.erase(kPath); }, false},
+        [] { fake.files.erase(kPath); }, false},
 };
 
-class BackupRule : public StoreTest, public ::testing::WithParamInterface<RuleCase> {};
+class BackupRule : public StoreTest, public ::testing::WithParamInterface<RuleCase> { };
 
 TEST_P(BackupRule, KeepsAnyVersionTheProgramDidNotWriteOrTakeInWhole)
 {
@@ -86,8 +87,8 @@ TEST_P(BackupRule, KeepsAnyVersionTheProgramDidNotWriteOrTakeInWhole)
     EXPECT_FALSE(exists(kTemporary));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BackupRule, ::testing::ValuesIn(kRuleCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, BackupRule, ::testing::ValuesIn(kRuleCases), [](const auto& info) { return std::string(info.param.name); });
 
 using Backups = StoreTest;
 
@@ -152,7 +153,7 @@ const ReadErrorCase kReadErrorCases[] = {
     {"unused_lines_only_need_a_backup", "winX=40\r\nメモ\r\n", false, 40},
 };
 
-class ReadError : public StoreTest, public ::testing::WithParamInterface<ReadErrorCase> {};
+class ReadError : public StoreTest, public ::testing::WithParamInterface<ReadErrorCase> { };
 
 TEST_P(ReadError, IsShownOnceAndWhatCanBeReadIsRead)
 {
@@ -172,6 +173,6 @@ TEST_P(ReadError, IsShownOnceAndWhatCanBeReadIsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReadError, ::testing::ValuesIn(kReadErrorCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

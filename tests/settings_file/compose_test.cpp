@@ -9,8 +9,7 @@ namespace {
 
 using ComposeTest = StoreTest;
 
-constexpr std::string_view kDefaultFile =
-    "winX=0\r\nwinY=0\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n";
+constexpr std::string_view kDefaultFile = "winX=0\r\nwinY=0\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n";
 
 constexpr std::string_view kWorkedExampleFile =
     "winX=1000\r\nwinY=600\r\ntopmost=0\r\nautoend=1\r\nendsec=30\r\nMessageNum=2\r\n"

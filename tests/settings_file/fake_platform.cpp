@@ -125,10 +125,9 @@ void writeOutside(const char* path, const std::string& bytes)
 void installFakePlatform()
 {
     fake = FakePlatform{};
-    settingsPlatform = {fakeReadFile,         fakeWriteFileDurably, fakeRemoveFile,   fakeReplaceFile,
-                        fakeCopyFile,         fakeRenameNoReplace,  fakeSameBytes,    fakeListFiles,
-                        fakeFileStamp,        fakeShowErrorBox,     fakeLocalDate,    fakePrimaryScreen,
-                        fakeWithinOneMonitor, kSystemSettingsPlatform.utf16ToCp932};
+    settingsPlatform = {fakeReadFile, fakeWriteFileDurably, fakeRemoveFile, fakeReplaceFile, fakeCopyFile,
+        fakeRenameNoReplace, fakeSameBytes, fakeListFiles, fakeFileStamp, fakeShowErrorBox, fakeLocalDate,
+        fakePrimaryScreen, fakeWithinOneMonitor, kSystemSettingsPlatform.utf16ToCp932};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

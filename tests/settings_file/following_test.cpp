@@ -12,7 +12,8 @@ namespace {
 constexpr char kPath[] = "notavex.ini";
 OwnerWindow const kOwner = reinterpret_cast<OwnerWindow>(0x1234);
 const std::string kStart = "winX=40\r\nwinY=30\r\nMessageNum=0\r\n";
-const std::string kEdited = "winX=500\r\nwinY=500\r\nendsec=7\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n";
+const std::string kEdited =
+    "winX=500\r\nwinY=500\r\nendsec=7\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n";
 
 class Following : public StoreTest {
 protected:
@@ -90,12 +91,17 @@ void PrintTo(const TroubleCase& c, std::ostream* out) { *out << c.name; }
 
 const TroubleCase kTroubleCases[] = {
     {"too_large", [] { writeOutside(kPath, std::string(kSettingsFileMaxBytes + 1, '\n')); }, "SIZE ERROR"},
-    {"locked", [] { writeOutside(kPath, kEdited); fake.files[kPath].locked = true; }, "OPEN ERROR"},
+    {"locked",
+        [] {
+            writeOutside(kPath, kEdited);
+            fake.files[kPath].locked = true;
+        },
+        "OPEN ERROR"},
     {"zero_byte", [] { writeOutside(kPath, kEdited + std::string(1, '\0')); }, "READ ERROR"},
     {"no_key", [] { writeOutside(kPath, "予定なし\r\n"); }, "READ ERROR"},
 };
 
-class UnreadableChange : public Following, public ::testing::WithParamInterface<TroubleCase> {};
+class UnreadableChange : public Following, public ::testing::WithParamInterface<TroubleCase> { };
 
 TEST_P(UnreadableChange, IsTriedAtEachLookAndShownOnceAfterTwoFailures)
 {
@@ -118,6 +124,6 @@ TEST_P(UnreadableChange, IsTriedAtEachLookAndShownOnceAfterTwoFailures)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableChange, ::testing::ValuesIn(kTroubleCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

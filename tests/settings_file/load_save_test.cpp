@@ -14,8 +14,7 @@ constexpr char kTemporary[] = "notavex.ini.tmp";
 constexpr char kBackup[] = "notavex.ini.bak";
 constexpr std::string_view kOpenError = "notavex.iniファイルをオープンできませんでした。";
 constexpr std::string_view kSizeError = "notavex.iniファイルが大きすぎるため設定を取得できませんでした。";
-constexpr std::string_view kDefaultFile =
-    "winX=0\r\nwinY=0\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n";
+constexpr std::string_view kDefaultFile = "winX=0\r\nwinY=0\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n";
 constexpr std::string_view kUsersFile = "winX=40\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n";
 
 OwnerWindow const kOwner = reinterpret_cast<OwnerWindow>(0x1234);
@@ -86,8 +85,10 @@ TEST_F(LoadSave, FilesInOtherEncodingsAreReadAsTheirCp932TwinAndSavedInCp932)
     std::string utf16 = "\xFF\xFE";
     for (char16_t unit : std::u16string_view(u"winX=40\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n"))
         utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    const std::string utf8WithMark = "\xEF\xBB\xBF" + std::string(u8"winX=40\r\nMessageNum=1\r\n00Num=1\r\n"
-                                                                   u8"0000=歯医者\r\n0001=314\r\n");
+    const std::string utf8WithMark = "\xEF\xBB\xBF"
+        + std::string(
+            u8"winX=40\r\nMessageNum=1\r\n00Num=1\r\n"
+            u8"0000=歯医者\r\n0001=314\r\n");
     for (const std::string& file : {utf16, utf8WithMark}) {
         resetStore();
         fake.files.clear();
@@ -196,7 +197,7 @@ TEST_P(UnreadableFile, IsBackedUpBeforeTheNextSaveOrKept)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile, ::testing::ValuesIn(kUnreadableCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoadSave, FailedBackupKeepsTheUnreadFile)
 {
@@ -240,7 +241,7 @@ const SaveFault kSaveFaults[] = {
     {"target_locked", [] { fake.files[kPath].locked = true; }},
 };
 
-class FailedSave : public LoadSave, public ::testing::WithParamInterface<SaveFault> {};
+class FailedSave : public LoadSave, public ::testing::WithParamInterface<SaveFault> { };
 
 TEST_P(FailedSave, KeepsTheOldFileByteForByte)
 {
@@ -256,9 +257,9 @@ TEST_P(FailedSave, KeepsTheOldFileByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FailedSave, ::testing::ValuesIn(kSaveFaults),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
-class FailedCreate : public FailedSave {};
+class FailedCreate : public FailedSave { };
 
 TEST_P(FailedCreate, LeavesNoFileWhereThereWasNone)
 {
@@ -271,7 +272,7 @@ TEST_P(FailedCreate, LeavesNoFileWhereThereWasNone)
 
 // The faults of writing the new text, without a file to begin with.
 INSTANTIATE_TEST_SUITE_P(Faults, FailedCreate, ::testing::ValuesIn(kSaveFaults, kSaveFaults + 4),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoadSave, SaveReplacesTheFileWithTheWholeText)
 {

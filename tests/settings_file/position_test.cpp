@@ -41,19 +41,18 @@ const PositionCase kPositionCases[] = {
     {"partly_off_the_left_monitor", -1300, 0, 0, 0},
 };
 
-class MonitorPosition : public StoreTest, public ::testing::WithParamInterface<PositionCase> {};
+class MonitorPosition : public StoreTest, public ::testing::WithParamInterface<PositionCase> { };
 
 TEST_P(MonitorPosition, IsKeptOnlyWhollyOnOneMonitor)
 {
     const PositionCase& c = GetParam();
-    applySettingsText("winX=" + std::to_string(c.winX) + "\r\nwinY=" + std::to_string(c.winY) + "\r\n",
-                      kThreeMonitors);
+    applySettingsText("winX=" + std::to_string(c.winX) + "\r\nwinY=" + std::to_string(c.winY) + "\r\n", kThreeMonitors);
     EXPECT_EQ(boardSettings.winX, c.expectedX);
     EXPECT_EQ(boardSettings.winY, c.expectedY);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, MonitorPosition, ::testing::ValuesIn(kPositionCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 bool onlyThe800x600Screen(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
@@ -74,8 +73,8 @@ TEST_F(StoreTest, OneMonitorGivesThePrimaryScreenAdjustment)
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> coordinate(-1200, 1200);
     for (int round = 0; round < 5000; ++round) {
-        const std::string text = "winX=" + std::to_string(coordinate(random)) + "\r\nwinY="
-            + std::to_string(coordinate(random)) + "\r\n";
+        const std::string text =
+            "winX=" + std::to_string(coordinate(random)) + "\r\nwinY=" + std::to_string(coordinate(random)) + "\r\n";
         applySettingsText(text, ScreenGeometry{800, 600, onlyThe800x600Screen});
         const BoardSettings withMonitor = boardSettings;
         applySettingsText(text, kScreen800x600);

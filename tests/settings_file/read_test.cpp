@@ -39,7 +39,7 @@ const KeyCase kKeyCases[] = {
     {"missing", "winY=40\r\n", 300},
 };
 
-class KeyPlacement : public ReadTest, public ::testing::WithParamInterface<KeyCase> {};
+class KeyPlacement : public ReadTest, public ::testing::WithParamInterface<KeyCase> { };
 
 TEST_P(KeyPlacement, FindsWinXOnlyAtALineStart)
 {
@@ -48,8 +48,8 @@ TEST_P(KeyPlacement, FindsWinXOnlyAtALineStart)
     EXPECT_EQ(boardSettings.winX, GetParam().winX);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeyPlacement, ::testing::ValuesIn(kKeyCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyPlacement, ::testing::ValuesIn(kKeyCases), [](const auto& info) { return std::string(info.param.name); });
 
 struct NumberCase {
     std::string_view value;
@@ -123,7 +123,7 @@ const AdjustCase kAdjustCases[] = {
     {"letter_case_and_noise", "WINY= 35px\r\nmessagenum=2\r\nENDSEC=abc\r\n", {0, 35, 0, 0, 0}, 2},
 };
 
-class Adjustments : public ReadTest, public ::testing::WithParamInterface<AdjustCase> {};
+class Adjustments : public ReadTest, public ::testing::WithParamInterface<AdjustCase> { };
 
 TEST_P(Adjustments, BringTheSettingsIntoRange)
 {
@@ -138,7 +138,7 @@ TEST_P(Adjustments, BringTheSettingsIntoRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, Adjustments, ::testing::ValuesIn(kAdjustCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadTest, KeptValuesAreAdjustedToo)
 {
@@ -160,9 +160,10 @@ TEST_F(ReadTest, ScreenNarrowerThanTheBoardLeavesANegativePosition)
 
 TEST_F(ReadTest, WorkedExampleLoadsIntoTheStore)
 {
-    applyText("winX=500\r\nwinY=400\r\ntopmost=0\r\nautoend=1\r\nendsec=30\r\nMessageNum=2\r\n"
-              "00Num=2\r\n0000=Recycling day\r\n0001=2\r\n0002=19\r\n"
-              "01Num=1\r\n0100=Dentist 10:30\r\n0101=314\r\n");
+    applyText(
+        "winX=500\r\nwinY=400\r\ntopmost=0\r\nautoend=1\r\nendsec=30\r\nMessageNum=2\r\n"
+        "00Num=2\r\n0000=Recycling day\r\n0001=2\r\n0002=19\r\n"
+        "01Num=1\r\n0100=Dentist 10:30\r\n0101=314\r\n");
     EXPECT_EQ(boardSettings.winX, 500);
     EXPECT_EQ(boardSettings.endsec, 30);
     ASSERT_EQ(messageTable.MessageNum, 2);

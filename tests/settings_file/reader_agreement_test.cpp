@@ -12,7 +12,7 @@ namespace {
 
 class TextMaker {
 public:
-    explicit TextMaker(unsigned seed) : random_(seed) {}
+    explicit TextMaker(unsigned seed) : random_(seed) { }
 
     std::string text()
     {
@@ -39,8 +39,10 @@ private:
     std::string withRandomCase(std::string text)
     {
         for (char& c : text)
-            if (pick(0, 3) == 0 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-            else if (pick(0, 3) == 0 && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            if (pick(0, 3) == 0 && c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+            else if (pick(0, 3) == 0 && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
         return text;
     }
 
@@ -59,8 +61,10 @@ private:
         case 4: return twoDigits(message) + twoDigits(pick(1, 5)) + "=";
         case 5: {  // a near-key: a byte short, a byte too many, or shifted
             std::string key = twoDigits(message) + twoDigits(pick(0, 120)) + "=";
-            if (pick(0, 1) == 0) key.erase(static_cast<size_t>(pick(0, 3)), 1);
-            else key.insert(static_cast<size_t>(pick(0, 4)), 1, "0N= \r"[pick(0, 4)]);
+            if (pick(0, 1) == 0)
+                key.erase(static_cast<size_t>(pick(0, 3)), 1);
+            else
+                key.insert(static_cast<size_t>(pick(0, 4)), 1, "0N= \r"[pick(0, 4)]);
             return key;
         }
         case 6: return " " + twoDigits(message) + "00=";
@@ -71,8 +75,8 @@ private:
 
     std::string value()
     {
-        static const char* const values[] = {"", "0", "1", "3", "-1", "100", "150", "5=x",
-                                             "winX=9", "0100=t", "\x82\xA0", " 7 ", "+4", "text", "2147483648"};
+        static const char* const values[] = {"", "0", "1", "3", "-1", "100", "150", "5=x", "winX=9", "0100=t",
+            "\x82\xA0", " 7 ", "+4", "text", "2147483648"};
         std::string out = values[pick(0, 14)];
         if (pick(0, 20) == 0) out += std::string(static_cast<size_t>(pick(100, 200)), '8');
         if (pick(0, 50) == 0) out += '\0';

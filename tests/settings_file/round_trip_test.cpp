@@ -10,7 +10,7 @@ namespace {
 
 class StoreMaker {
 public:
-    explicit StoreMaker(unsigned seed) : random_(seed) {}
+    explicit StoreMaker(unsigned seed) : random_(seed) { }
 
     // Fills the store with values the adjustments leave alone on the fake's
     // screen: a 1024 x 768 primary monitor and a second one to its right.
@@ -33,8 +33,7 @@ public:
             const int length = full || pick(0, 4) == 0 ? pick(120, kMessageTextSize - 1) : pick(0, 40);
             fillText(entry.text, length);
             entry.dateNum = full ? kMaxDatesPerMessage : pick(0, 3) == 0 ? pick(90, 100) : pick(0, 5);
-            for (DateCode& code : entry.dates)
-                code = pick(0, 1) == 0 ? pick(INT32_MIN, INT32_MAX) : pick(-1, 1231);
+            for (DateCode& code : entry.dates) code = pick(0, 1) == 0 ? pick(INT32_MIN, INT32_MAX) : pick(-1, 1231);
         }
     }
 

@@ -49,8 +49,8 @@ bool storeEquals(const StoreCopy& copy)
         || a.endsec != b.endsec)
         return ::testing::AssertionFailure() << "board settings differ";
     if (expected.table->MessageNum != messageTable.MessageNum)
-        return ::testing::AssertionFailure() << "MessageNum " << messageTable.MessageNum << ", expected "
-                                             << expected.table->MessageNum;
+        return ::testing::AssertionFailure()
+            << "MessageNum " << messageTable.MessageNum << ", expected " << expected.table->MessageNum;
     for (int i = 0; i < messageTable.MessageNum; ++i) {
         const MessageEntry& want = expected.table->entries[i];
         const MessageEntry& got = messageTable.entries[i];

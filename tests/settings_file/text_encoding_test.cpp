@@ -53,8 +53,8 @@ TEST(TextEncoding, DetectionAndConversion)
         {"UTF-8 without mark", utf8(u8"0000=歯医者 ｱ"), TextEncoding::utf8, "0000=歯医者 ｱ", false},
         {"CP932 text", "0000=歯医者", TextEncoding::cp932, "0000=歯医者", false},
         {"CP932 ﾈｺ is valid two-byte UTF-8", "0000=ﾈｺ", TextEncoding::cp932, "0000=ﾈｺ", false},
-        {"UTF-8 with a two-byte sequence among three-byte ones", utf8(u8"é歯"), TextEncoding::cp932,
-         utf8(u8"é歯"), false},
+        {"UTF-8 with a two-byte sequence among three-byte ones", utf8(u8"é歯"), TextEncoding::cp932, utf8(u8"é歯"),
+            false},
         {"overlong three-byte sequence", "\xE0\x80\xAF", TextEncoding::cp932, "\xE0\x80\xAF", false},
         {"surrogate in UTF-8", "\xED\xA0\x80", TextEncoding::cp932, "\xED\xA0\x80", false},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", TextEncoding::cp932, "\xF4\x90\x80\x80", false},
@@ -69,11 +69,11 @@ TEST(TextEncoding, DetectionAndConversion)
         // Characters spelt two ways give the CP932 character Windows reads
         // back as the second form: 〜～ −－ ‖∥ ¢￠ £￡ ¬￢.
         {"twins", kUtf8Mark + utf8(u8"\u301C\uFF5E\u2212\uFF0D\u2016\u2225\u00A2\uFFE0\u00A3\uFFE1\u00AC\uFFE2"),
-         TextEncoding::utf8,
-         "\x81\x60\x81\x60\x81\x7C\x81\x7C\x81\x61\x81\x61\x81\x91\x81\x91\x81\x92\x81\x92\x81\xCA\x81\xCA", false},
+            TextEncoding::utf8,
+            "\x81\x60\x81\x60\x81\x7C\x81\x7C\x81\x61\x81\x61\x81\x91\x81\x91\x81\x92\x81\x92\x81\xCA\x81\xCA", false},
         // Single bytes that Windows' table maps to these.
-        {"U+0080 and U+F8F0..U+F8F3", kUtf8Mark + utf8(u8"\u0080\uF8F0\uF8F3"), TextEncoding::utf8,
-         "\x80\xA0\xFF", false},
+        {"U+0080 and U+F8F0..U+F8F3", kUtf8Mark + utf8(u8"\u0080\uF8F0\uF8F3"), TextEncoding::utf8, "\x80\xA0\xFF",
+            false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

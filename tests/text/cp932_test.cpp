@@ -38,11 +38,24 @@ TEST(Cp932Bytes, LeadAndTrailRanges)
         bool trail;
     };
     const Case cases[] = {
-        {0x00, false, false}, {0x0A, false, false}, {0x0D, false, false}, {0x3F, false, false},
-        {0x40, false, true},  {0x5C, false, true},  {0x7E, false, true},  {0x7F, false, false},
-        {0x80, false, true},  {0x81, true, true},   {0x9F, true, true},   {0xA0, false, true},
-        {0xA1, false, true},  {0xDF, false, true},  {0xE0, true, true},   {0xFC, true, true},
-        {0xFD, false, false}, {0xFF, false, false},
+        {0x00, false, false},
+        {0x0A, false, false},
+        {0x0D, false, false},
+        {0x3F, false, false},
+        {0x40, false, true},
+        {0x5C, false, true},
+        {0x7E, false, true},
+        {0x7F, false, false},
+        {0x80, false, true},
+        {0x81, true, true},
+        {0x9F, true, true},
+        {0xA0, false, true},
+        {0xA1, false, true},
+        {0xDF, false, true},
+        {0xE0, true, true},
+        {0xFC, true, true},
+        {0xFD, false, false},
+        {0xFF, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.byte);
@@ -64,13 +77,13 @@ TEST(Cp932FitLength, CutsBackToAWholeCharacter)
         {"abc", 2, 2},
         {"abc", 0, 0},
         {"abc", -5, 0},
-        {"表", 2, 2},        // 95 5C: the trail byte is a backslash
-        {"表", 1, 0},        // never half a character
+        {"表", 2, 2},  // 95 5C: the trail byte is a backslash
+        {"表", 1, 0},  // never half a character
         {"a表", 2, 1},
         {"a表b", 3, 3},
-        {"ｱｲｳ", 2, 2},      // half-width katakana are single bytes
+        {"ｱｲｳ", 2, 2},  // half-width katakana are single bytes
         {"全角", 3, 2},
-        {"\x81", 1, 1},      // a lead byte at the end stands alone
+        {"\x81", 1, 1},  // a lead byte at the end stands alone
         {"a\x81", 2, 2},
         {"\x81\x0A", 1, 1},  // a lead byte before a non-trail byte is one byte
         {"\x81\x0A", 2, 2},

@@ -131,8 +131,8 @@ DayView tomorrowView() { return {tomorrow, agenda.tomorrowLines, agenda.tomorrow
 
 void writeJsonDay(std::FILE* out, const DayView& day)
 {
-    std::fprintf(out, "{\"month\":%d,\"day\":%d,\"weekday\":%d,\"lines\":[", day.info.month, day.info.day,
-                 day.info.weekday);
+    std::fprintf(
+        out, "{\"month\":%d,\"day\":%d,\"weekday\":%d,\"lines\":[", day.info.month, day.info.day, day.info.weekday);
     for (int i = 0; i < day.filledLines(); ++i) {
         put(out, i == 0 ? "{\"text\":" : ",{\"text\":");
         writeJsonString(out, lineText(day.lines[i]));
@@ -200,8 +200,7 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
             } else {
                 if (options.dateGiven) return fail(error, errorSize, "option %s is given twice", argument);
                 switch (readDate(value, options.date)) {
-                case DateParse::ok:
-                    break;
+                case DateParse::ok: break;
                 case DateParse::malformed:
                     return fail(error, errorSize, "--date '%s' is not a date of the form YYYY-MM-DD", value);
                 case DateParse::noSuchDay:
@@ -269,8 +268,9 @@ void writeAgendaJson(std::FILE* out, const LocalDate& date)
     put(out, ",\"tomorrow\":");
     writeJsonDay(out, tomorrowView());
     put(out, ",\"overflow\":");
-    writeJsonString(out, toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)),
-                                overflowUtf8, sizeof overflowUtf8));
+    writeJsonString(out,
+        toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
+            sizeof overflowUtf8));
     put(out, "}\n");
 }
 
@@ -290,9 +290,9 @@ void writeAgendaText(std::FILE* out, const LocalDate& date)
         // The board's overflow box, with Unix line ends.
         put(out, u8"\n４件以上の予定があります。\n");
         putShown(out,
-                 toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)),
-                        overflowUtf8, sizeof overflowUtf8),
-                 true);
+            toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
+                sizeof overflowUtf8),
+            true);
     }
 }
 

@@ -21,7 +21,7 @@ constexpr int kExitUsageError = 2;  // bad command line, found before any file i
 struct AgendaOptions {
     const char* file;  // kDefaultSettingsPath unless --file is given
     bool dateGiven;
-    LocalDate date;    // valid when dateGiven, weekday included
+    LocalDate date;  // valid when dateGiven, weekday included
     bool json;
     bool help;
 };

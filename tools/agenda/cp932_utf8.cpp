@@ -41,10 +41,8 @@ int cp932ToUtf8(std::string_view text, char* out, int capacity)
         // one of one byte, so that an ASCII byte after a stray lead byte
         // survives.
         const unsigned char first = static_cast<unsigned char>(in[0]);
-        const size_t skip = inLeft >= 2 && isCp932LeadByte(first)
-                                    && isCp932TrailByte(static_cast<unsigned char>(in[1]))
-                                ? 2
-                                : 1;
+        const size_t skip =
+            inLeft >= 2 && isCp932LeadByte(first) && isCp932TrailByte(static_cast<unsigned char>(in[1])) ? 2 : 1;
         if (outLeft < static_cast<size_t>(kReplacementLength)) break;
         std::memcpy(next, kReplacement, kReplacementLength);
         next += kReplacementLength;

@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     const ScreenSize screen = settingsPlatform.primaryScreen();
     resetStore();
     applySettingsText(std::string_view(fileText, static_cast<size_t>(length)),
-                      {screen.width, screen.height, settingsPlatform.withinOneMonitor});
+        {screen.width, screen.height, settingsPlatform.withinOneMonitor});
     computeAgendaFor(date);
 
     if (options.json)

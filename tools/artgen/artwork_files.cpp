@@ -2,15 +2,17 @@
 
 #include "tools/artgen/palette.h"
 
-int makeBoardFile(unsigned char (&out)[kBoardFileBytes]) {
-  static BoardPicture picture;
-  drawBoardPicture(picture);
-  return encodeBmp4(&picture.index[0][0], kBoardPictureWidth, kBoardPictureHeight, kBoardPalette, out,
-                    kBoardFileBytes);
+int makeBoardFile(unsigned char (&out)[kBoardFileBytes])
+{
+    static BoardPicture picture;
+    drawBoardPicture(picture);
+    return encodeBmp4(
+        &picture.index[0][0], kBoardPictureWidth, kBoardPictureHeight, kBoardPalette, out, kBoardFileBytes);
 }
 
-int makeIconFile(unsigned char (&out)[kIconFileBytes]) {
-  static IconPicture picture;
-  drawIconPicture(picture);
-  return encodeIcon4(&picture.index[0][0], kIconSize, kStandardPalette, out, kIconFileBytes);
+int makeIconFile(unsigned char (&out)[kIconFileBytes])
+{
+    static IconPicture picture;
+    drawIconPicture(picture);
+    return encodeIcon4(&picture.index[0][0], kIconSize, kStandardPalette, out, kIconFileBytes);
 }

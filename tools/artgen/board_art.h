@@ -5,7 +5,7 @@
 #include "layout/board_layout.h"
 
 struct BoardPicture {
-  unsigned char index[kBoardPictureHeight][kBoardPictureWidth];  // palette index per pixel
+    unsigned char index[kBoardPictureHeight][kBoardPictureWidth];  // palette index per pixel
 };
 
 void drawBoardPicture(BoardPicture& picture);

@@ -126,11 +126,11 @@ const char* const kChecklistRows[] = {
     "#######...........",
 };
 
-template <int N>
-constexpr ChalkGlyph glyph(const char* const (&rows)[N]) {
-  int width = 0;
-  while (rows[0][width] != '\0') ++width;
-  return ChalkGlyph{width, N, rows};
+template <int N> constexpr ChalkGlyph glyph(const char* const (&rows)[N])
+{
+    int width = 0;
+    while (rows[0][width] != '\0') ++width;
+    return ChalkGlyph{width, N, rows};
 }
 
 }  // namespace

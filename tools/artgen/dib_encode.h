@@ -14,19 +14,19 @@ constexpr int dibRowBytes(int width) { return ((width * 4 + 31) / 32) * 4; }
 // Bytes of one row of the icon's 1-bit AND mask.
 constexpr int maskRowBytes(int width) { return ((width + 31) / 32) * 4; }
 
-constexpr int bmpFileSize(int width, int height) {
-  return kFileHeaderSize + kInfoHeaderSize + kPaletteBytes + dibRowBytes(width) * height;
+constexpr int bmpFileSize(int width, int height)
+{
+    return kFileHeaderSize + kInfoHeaderSize + kPaletteBytes + dibRowBytes(width) * height;
 }
-constexpr int iconFileSize(int size) {
-  return kIconDirSize + kInfoHeaderSize + kPaletteBytes +
-         (dibRowBytes(size) + maskRowBytes(size)) * size;
+constexpr int iconFileSize(int size)
+{
+    return kIconDirSize + kInfoHeaderSize + kPaletteBytes + (dibRowBytes(size) + maskRowBytes(size)) * size;
 }
 
 // pixels: width * height palette indices, row by row from the top.
 // Returns the number of bytes written, or -1 when out is too small.
-int encodeBmp4(const unsigned char* pixels, int width, int height,
-               const PaletteColour* palette, unsigned char* out, int capacity);
+int encodeBmp4(
+    const unsigned char* pixels, int width, int height, const PaletteColour* palette, unsigned char* out, int capacity);
 
 // A square icon of one image, fully opaque (AND mask all zero).
-int encodeIcon4(const unsigned char* pixels, int size, const PaletteColour* palette,
-                unsigned char* out, int capacity);
+int encodeIcon4(const unsigned char* pixels, int size, const PaletteColour* palette, unsigned char* out, int capacity);

@@ -4,7 +4,7 @@
 constexpr int kIconSize = 32;
 
 struct IconPicture {
-  unsigned char index[kIconSize][kIconSize];  // palette index per pixel
+    unsigned char index[kIconSize][kIconSize];  // palette index per pixel
 };
 
 void drawIconPicture(IconPicture& picture);

@@ -38,8 +38,7 @@ struct DialogSearch {
 BOOL CALLBACK findDialogWindow(HWND window, LPARAM param)
 {
     auto* search = reinterpret_cast<DialogSearch*>(param);
-    if (IsWindowVisible(window) && hasClass(window, L"#32770") &&
-        GetWindow(window, GW_OWNER) == search->owner) {
+    if (IsWindowVisible(window) && hasClass(window, L"#32770") && GetWindow(window, GW_OWNER) == search->owner) {
         if (search->count < search->capacity) search->found[search->count] = window;
         ++search->count;
     }
@@ -54,8 +53,8 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
     // WM_GETTEXT sent across processes: the text comes back as UTF-16
     // whatever the code page of either side.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(control, WM_GETTEXT, kTextChars, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutW(
+        control, WM_GETTEXT, kTextChars, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &ignored);
     int id = GetDlgCtrlID(control);
     outf("item %d ", id);
     outWide(className);
@@ -65,7 +64,7 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
     outf("%d ", id);
     outHex(text);
     outf("\nitem-state %d visible=%d enabled=%d\n", id, IsWindowVisible(control) ? 1 : 0,
-         IsWindowEnabled(control) ? 1 : 0);
+        IsWindowEnabled(control) ? 1 : 0);
     RECT rect = {0, 0, 0, 0};
     GetWindowRect(control, &rect);
     outf("item-rect %d %ld %ld %ld %ld\n", id, rect.left, rect.top, rect.right, rect.bottom);

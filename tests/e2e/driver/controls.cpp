@@ -90,7 +90,7 @@ void printItems(HWND control)
     if (!list && !isClass(control, L"ComboBox")) return;
     const LRESULT count = sendTo(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
     outf("selected %d\ncount %d\n", static_cast<int>(sendTo(control, list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0)),
-         static_cast<int>(count));
+        static_cast<int>(count));
     for (int i = 0; i < count; ++i) {
         text[0] = L'\0';
         const LRESULT length = sendTo(control, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0);

@@ -12,8 +12,7 @@ bool postKey(HWND window, UINT virtualKey)
     UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
     LPARAM up = down | (1L << 30) | (1L << 31);
-    return PostMessageW(window, WM_KEYDOWN, virtualKey, down) &&
-           PostMessageW(window, WM_KEYUP, virtualKey, up);
+    return PostMessageW(window, WM_KEYDOWN, virtualKey, down) && PostMessageW(window, WM_KEYUP, virtualKey, up);
 }
 
 bool sendKey(UINT virtualKey)
@@ -52,8 +51,14 @@ UINT virtualKeyByName(const char* name)
         UINT key;
     };
     static const Named names[] = {
-        {"return", VK_RETURN}, {"escape", VK_ESCAPE}, {"space", VK_SPACE}, {"tab", VK_TAB},
-        {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},       {"down", VK_DOWN},
+        {"return", VK_RETURN},
+        {"escape", VK_ESCAPE},
+        {"space", VK_SPACE},
+        {"tab", VK_TAB},
+        {"left", VK_LEFT},
+        {"right", VK_RIGHT},
+        {"up", VK_UP},
+        {"down", VK_DOWN},
     };
     for (const Named& entry : names)
         if (lstrcmpiA(entry.name, name) == 0) return entry.key;

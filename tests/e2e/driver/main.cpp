@@ -62,10 +62,7 @@ int argInt(int argc, char** argv, int index, int fallback)
     return index < argc ? static_cast<int>(strtol(argv[index], nullptr, 0)) : fallback;
 }
 
-bool is(const char* a, const char* b)
-{
-    return lstrcmpA(a, b) == 0;
-}
+bool is(const char* a, const char* b) { return lstrcmpA(a, b) == 0; }
 
 HWND requireBoard(int ms, bool visible = false)
 {
@@ -81,10 +78,7 @@ HWND requireDialog(HWND board, int ms)
     return dialog;
 }
 
-int result(bool ok)
-{
-    return ok ? 0 : 1;
-}
+int result(bool ok) { return ok ? 0 : 1; }
 
 int commandDrag(HWND board, int dx, int dy)
 {
@@ -108,8 +102,14 @@ int commandDrag(HWND board, int dx, int dy)
         UINT key = horizontal ? (dx > 0 ? VK_RIGHT : VK_LEFT) : (dy > 0 ? VK_DOWN : VK_UP);
         POINT cursor;
         GetCursorPos(&cursor);
-        const POINT expected = {cursor.x + (key == VK_RIGHT ? kMoveStep : key == VK_LEFT ? -kMoveStep : 0),
-                                cursor.y + (key == VK_DOWN ? kMoveStep : key == VK_UP ? -kMoveStep : 0)};
+        const POINT expected = {cursor.x
+                + (key == VK_RIGHT       ? kMoveStep
+                        : key == VK_LEFT ? -kMoveStep
+                                         : 0),
+            cursor.y
+                + (key == VK_DOWN      ? kMoveStep
+                        : key == VK_UP ? -kMoveStep
+                                       : 0)};
         postKey(board, key);
         // Until the cursor stands where this key puts it: the pointer's own
         // motion events, handled whenever the board's thread wakes (a timer),
@@ -205,14 +205,12 @@ int run(int argc, char** argv)
     int x = argInt(argc, argv, 2, 0);
     int y = argInt(argc, argv, 3, 0);
     if (is(command, "click"))
-        return result(postMouse(board, WM_LBUTTONDOWN, x, y, MK_LBUTTON) &&
-                      postMouse(board, WM_LBUTTONUP, x, y, 0));
+        return result(postMouse(board, WM_LBUTTONDOWN, x, y, MK_LBUTTON) && postMouse(board, WM_LBUTTONUP, x, y, 0));
     if (is(command, "down")) return result(postMouse(board, WM_LBUTTONDOWN, x, y, MK_LBUTTON));
     if (is(command, "move")) return result(postMouse(board, WM_MOUSEMOVE, x, y, MK_LBUTTON));
     if (is(command, "up")) return result(postMouse(board, WM_LBUTTONUP, x, y, 0));
     if (is(command, "rclick"))
-        return result(postMouse(board, WM_RBUTTONDOWN, x, y, MK_RBUTTON) &&
-                      postMouse(board, WM_RBUTTONUP, x, y, 0));
+        return result(postMouse(board, WM_RBUTTONDOWN, x, y, MK_RBUTTON) && postMouse(board, WM_RBUTTONUP, x, y, 0));
     if (is(command, "drag")) return commandDrag(board, x, y);
     if (is(command, "drag-start")) {
         postMouse(board, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
@@ -236,14 +234,13 @@ int run(int argc, char** argv)
     if (is(command, "tray")) {
         if (argc < 3) return 2;
         LPARAM mouse = is(argv[2], "left") ? WM_LBUTTONDOWN
-                       : is(argv[2], "right") ? WM_RBUTTONDOWN
-                                               : strtol(argv[2], nullptr, 0);
+            : is(argv[2], "right")         ? WM_RBUTTONDOWN
+                                           : strtol(argv[2], nullptr, 0);
         return result(PostMessageW(board, WM_USER, kTrayIconId, mouse) != 0);
     }
     if (is(command, "command")) return result(PostMessageW(board, WM_COMMAND, x, 0) != 0);
     if (is(command, "close")) return result(PostMessageW(board, WM_CLOSE, 0, 0) != 0);
-    if (is(command, "post"))
-        return result(argc > 2 && PostMessageW(board, x, y, argInt(argc, argv, 4, 0)) != 0);
+    if (is(command, "post")) return result(argc > 2 && PostMessageW(board, x, y, argInt(argc, argv, 4, 0)) != 0);
     if (is(command, "activate")) return result(SetForegroundWindow(board) != 0);
     if (is(command, "taskbar-created")) {
         UINT message = RegisterWindowMessageW(L"TaskbarCreated");

@@ -11,10 +11,7 @@ void writeBytes(const char* bytes, int length)
 }
 }  // namespace
 
-void out(const char* ascii)
-{
-    writeBytes(ascii, lstrlenA(ascii));
-}
+void out(const char* ascii) { writeBytes(ascii, lstrlenA(ascii)); }
 
 void outf(const char* format, ...)
 {
@@ -32,9 +29,18 @@ void outWide(const wchar_t* text)
 {
     char utf8[8];
     for (const wchar_t* p = text; *p; ++p) {
-        if (*p == L'\\') { out("\\\\"); continue; }
-        if (*p == L'\r') { out("\\r"); continue; }
-        if (*p == L'\n') { out("\\n"); continue; }
+        if (*p == L'\\') {
+            out("\\\\");
+            continue;
+        }
+        if (*p == L'\r') {
+            out("\\r");
+            continue;
+        }
+        if (*p == L'\n') {
+            out("\\n");
+            continue;
+        }
         int units = (IS_HIGH_SURROGATE(*p) && IS_LOW_SURROGATE(p[1])) ? 2 : 1;
         int n = WideCharToMultiByte(CP_UTF8, 0, p, units, utf8, sizeof utf8, nullptr, nullptr);
         if (n > 0) writeBytes(utf8, n);

@@ -53,8 +53,8 @@ std::string colourText(const Rgb& c)
 bool absoluteRect(const CheckContext& context, const Rect& r, Rect& out)
 {
     out = {r.x0 + context.originX, r.y0 + context.originY, r.x1 + context.originX, r.y1 + context.originY};
-    return out.x0 <= out.x1 && out.y0 <= out.y1 && context.image.contains(out.x0, out.y0) &&
-           context.image.contains(out.x1, out.y1);
+    return out.x0 <= out.x1 && out.y0 <= out.y1 && context.image.contains(out.x0, out.y0)
+        && context.image.contains(out.x1, out.y1);
 }
 
 struct Words {
@@ -168,8 +168,8 @@ CheckOutcome runCheck(CheckContext& context, char** words, int available, std::s
                     count += match ? 1 : 0;
                     bool offending = is("all") ? !match : is("none") ? match : false;
                     if (offending && first.empty())
-                        first = " first at " + where(x - context.originX, y - context.originY) + " " +
-                                colourText(context.image.at(x, y));
+                        first = " first at " + where(x - context.originX, y - context.originY) + " "
+                            + colourText(context.image.at(x, y));
                 }
             if (is("all")) outcome.passed = count == total;
             if (is("none")) outcome.passed = count == 0;
@@ -217,8 +217,8 @@ CheckOutcome runCheck(CheckContext& context, char** words, int available, std::s
                     if (first.empty()) first = " first at " + where(x - context.originX, y - context.originY);
                 }
             outcome.passed = count >= min && orphans == 0;
-            outcome.report = std::to_string(count) + " pixels, " + std::to_string(orphans) +
-                             " without their shifted copy" + first;
+            outcome.report =
+                std::to_string(count) + " pixels, " + std::to_string(orphans) + " without their shifted copy" + first;
         }
     } else if (is("differ")) {
         const char* other = in.next < available ? words[in.next] : nullptr;
@@ -241,8 +241,8 @@ CheckOutcome runCheck(CheckContext& context, char** words, int available, std::s
                         if (context.image.at(x, y) == second.at(x, y)) continue;
                         ++count;
                         if (first.empty())
-                            first = " first at " + where(x - context.originX, y - context.originY) + " " +
-                                    colourText(context.image.at(x, y)) + " vs " + colourText(second.at(x, y));
+                            first = " first at " + where(x - context.originX, y - context.originY) + " "
+                                + colourText(context.image.at(x, y)) + " vs " + colourText(second.at(x, y));
                     }
                 outcome.passed = count >= min && (max < 0 || count <= max);
                 outcome.report = std::to_string(count) + " pixels differ" + first;

@@ -14,10 +14,7 @@ namespace {
 constexpr int kWidth = 6;
 constexpr int kHeight = 4;
 
-std::vector<std::uint8_t> grey(std::uint8_t level)
-{
-    return std::vector<std::uint8_t>(kWidth * kHeight * 3, level);
-}
+std::vector<std::uint8_t> grey(std::uint8_t level) { return std::vector<std::uint8_t>(kWidth * kHeight * 3, level); }
 
 void setPixel(std::vector<std::uint8_t>& bytes, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
