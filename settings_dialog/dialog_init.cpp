@@ -37,29 +37,22 @@ void fillWeekdayBox()
     }
 }
 
-void fillMonthBox()
+// Empties box and fills it with "1" .. last.
+void fillNumberBox(DateBoxControl& box, int last)
 {
-    DateBoxControl& box = dialogControls.monthBox;
     listClear(box);
-    for (int month = 1; month <= kMonthItems; ++month) {
+    for (int number = 1; number <= last; ++number) {
         char item[kBoxItemSize];
-        formatDecimal(month, item, kBoxItemSize);
+        formatDecimal(number, item, kBoxItemSize);
         listAppend(box, item);
     }
 }
+
+void fillMonthBox() { fillNumberBox(dialogControls.monthBox, kMonthItems); }
 
 }  // namespace
 
-void fillDayBox(int days)
-{
-    DateBoxControl& box = dialogControls.dayBox;
-    listClear(box);
-    for (int day = 1; day <= days; ++day) {
-        char item[kBoxItemSize];
-        formatDecimal(day, item, kBoxItemSize);
-        listAppend(box, item);
-    }
-}
+void fillDayBox(int days) { fillNumberBox(dialogControls.dayBox, days); }
 
 void initSettingsDialog()
 {

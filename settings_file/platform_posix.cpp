@@ -46,18 +46,22 @@ constexpr WindowsOnlyByte kWindowsOnlyBytes[] = {
 
 int closeChecked(int fd) { return close(fd) == 0 ? 0 : -1; }
 
-// Reads exactly length bytes unless the file ends or fails first.
-bool readAll(int fd, char* buffer, int length)
+// Fills buffer from fd as far as the file goes: the count, or -1.
+ssize_t readChunk(int fd, char* buffer, size_t size)
 {
-    int done = 0;
-    while (done < length) {
-        const ssize_t n = read(fd, buffer + done, static_cast<size_t>(length - done));
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = read(fd, buffer + done, size - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<int>(n);
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
     }
-    return true;
+    return static_cast<ssize_t>(done);
 }
+
+// Reads exactly length bytes unless the file ends or fails first.
+bool readAll(int fd, char* buffer, int length) { return readChunk(fd, buffer, static_cast<size_t>(length)) == length; }
 
 bool writeAll(int fd, const char* data, int length)
 {
@@ -173,20 +177,6 @@ int posixRenameNoReplace(const char* from, const char* to)
     }
     syncDirectoryOf(to);
     return 0;
-}
-
-// Fills buffer from fd as far as the file goes: the count, or -1.
-ssize_t readChunk(int fd, char* buffer, size_t size)
-{
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = read(fd, buffer + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) break;
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<ssize_t>(done);
 }
 
 int posixSameBytes(const char* a, const char* b)
