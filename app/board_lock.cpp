@@ -4,8 +4,6 @@
 #include "settings_file/file_names.h"
 #include "win32/wide_text.h"
 
-UINT showBoardMessage;
-
 namespace {
 
 constexpr int kLockPathChars = sizeof kLockPath;

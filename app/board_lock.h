@@ -15,7 +15,6 @@ enum class BoardLock {
 
 // The message a second start posts to the running board: show yourself.
 constexpr wchar_t kShowBoardMessageName[] = L"Notavex.ShowBoard";
-extern UINT showBoardMessage;
 
 // First thing at start, before the settings file is read.
 BoardLock takeBoardLock();

@@ -7,21 +7,20 @@
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
-#include "schedule/store.h"
 
 namespace {
 
 // SC_MOVE with HTCAPTION: the system drags the window as if by its caption.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
 
-LRESULT onPaint(HWND window) { return paintBoard(window); }
+LRESULT onPaint(HWND window) { return paintBoard(window, board.schedule, board.calendar); }
 
 LRESULT onDestroy(HWND window) { return closeBoard(window); }
 
 LRESULT onAutoExitTick(HWND window)
 {
-    AutoExitTick tick = countAutoExitTick(autoendTicks, boardSettings.endsec, modalOpen);
-    autoendTicks = tick.ticks;
+    AutoExitTick tick = countAutoExitTick(shell.autoendTicks, board.schedule.settings.endsec, modalOpen);
+    shell.autoendTicks = tick.ticks;
     if (tick.close) return closeBoard(window);
     return 0;
 }
@@ -55,12 +54,12 @@ LRESULT onPowerBroadcast(HWND window, WPARAM wParam, LPARAM lParam)
 // The gesture messages: step the state machine, act, then default handling.
 LRESULT onGesture(HWND window, UINT message, WPARAM wParam, LPARAM lParam, GestureEvent event)
 {
-    GestureStep step = stepGesture(mouseState, event);
+    GestureStep step = stepGesture(shell.mouseState, event);
     if (step.action == GestureAction::StartMove)
         SendMessageW(window, WM_SYSCOMMAND, kMoveByCaption, 0);  // returns when the move ends
     else if (step.action == GestureAction::Close)
         closeBoard(window);
-    mouseState = step.state;
+    shell.mouseState = step.state;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -100,7 +99,7 @@ LRESULT onTrayCallback(HWND window, WPARAM wParam, LPARAM lParam)
         showPopupMenu(window);
     }
     // Lets the menu close properly when the user clicks elsewhere.
-    PostMessageW(trayRecord.hWnd, WM_NULL, 0, 0);
+    PostMessageW(window, WM_NULL, 0, 0);
     return DefWindowProcW(window, kTrayCallbackMessage, wParam, lParam);
 }
 
@@ -108,9 +107,9 @@ LRESULT onTrayCallback(HWND window, WPARAM wParam, LPARAM lParam)
 // still has the icon: add it, or else bring the one there up to date.
 LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (closeProgress == CloseProgress::Open && !addTrayIcon(window, kTrayIconId, applicationIcon, tipText))
+    if (shell.closeProgress == CloseProgress::Open && !addTrayIcon(window, kTrayIconId, program.icon, tipText))
         modifyTrayIcon();
-    return DefWindowProcW(window, taskbarCreatedMessage, wParam, lParam);
+    return DefWindowProcW(window, program.taskbarCreatedMessage, wParam, lParam);
 }
 
 // The window exists from here on: the lock names it at once, so that a
@@ -136,7 +135,7 @@ LRESULT onShowRequest(HWND window)
     InvalidateRect(window, nullptr, FALSE);
     // Every paint brings the board to the front: paint now, then the box.
     UpdateWindow(window);
-    if (openBox && IsWindowVisible(openBox)) SetForegroundWindow(openBox);
+    if (program.openBox && IsWindowVisible(program.openBox)) SetForegroundWindow(program.openBox);
     return 0;
 }
 
@@ -162,7 +161,7 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     default: break;
     }
     // A registered number, known only at run time.
-    if (message == taskbarCreatedMessage && message != 0) return onTaskbarCreated(window, wParam, lParam);
-    if (message == showBoardMessage && message != 0) return onShowRequest(window);
+    if (message == program.taskbarCreatedMessage && message != 0) return onTaskbarCreated(window, wParam, lParam);
+    if (message == program.showBoardMessage && message != 0) return onShowRequest(window);
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -2,6 +2,8 @@
 // only Windows has.
 #pragma once
 
+#include "settings_file/settings_file.h"
+
 #include <windows.h>
 
 constexpr wchar_t kBoardClassName[] = L"Notavex";
@@ -16,13 +18,22 @@ constexpr BYTE kLayeredAlpha = 100;  // ignored under a colour key
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
-extern UINT taskbarCreatedMessage;
-extern HICON applicationIcon;
-extern HINSTANCE appInstance;
-// The settings dialog or the version box while one is open, else null.
-extern HWND openBox;
-// Null where the system lacks layered windows: the corners then show.
-extern SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
+// What the program holds of Windows for the board window's whole life.
+struct BoardProgram {
+    HINSTANCE instance;
+    HICON icon;
+    UINT taskbarCreatedMessage;
+    UINT showBoardMessage;  // a second start's request: show yourself
+    // The settings dialog or the version box while one is open, else null.
+    HWND openBox;
+    // Null where the system lacks layered windows: the corners then show.
+    SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
+};
+
+extern BoardProgram program;
+// The board's schedule, calendar and what it knows of notavex.ini: the one
+// place they live.
+extern BoardState board;
 
 LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

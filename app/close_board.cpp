@@ -3,8 +3,6 @@
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
-#include "schedule/store.h"
-#include "settings_file/settings_file.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ void stopTimers(void* window)
 
 // An edit made outside since the last look is read first, so that the save
 // keeps it, with the board's position.
-void catchUpWithFile(void* window) { catchUpWithSettingsFile(window); }
+void catchUpWithFile(void* window) { catchUpWithSettingsFile(board, window); }
 
 // The position saved is the visible board's: the outer corner plus a frame.
 void recordPosition(void* window)
@@ -27,11 +25,11 @@ void recordPosition(void* window)
     RECT outer;
     GetWindowRect(asWindow(window), &outer);
     const POINT frame = boardFrameOffset();
-    boardSettings.winX = outer.left + frame.x;
-    boardSettings.winY = outer.top + frame.y;
+    board.schedule.settings.winX = outer.left + frame.x;
+    board.schedule.settings.winY = outer.top + frame.y;
 }
 
-void save(void* window) { saveSettings(window); }
+void save(void* window) { saveSettings(board, window); }
 void removeIcon(void* window) { removeTrayIcon(asWindow(window), kTrayIconId); }
 void requestQuit() { PostQuitMessage(0); }
 
@@ -47,4 +45,4 @@ const CloseSteps kBoardCloseSteps = {
 
 }  // namespace
 
-int closeBoard(HWND window) { return runCloseSequence(closeProgress, kBoardCloseSteps, window); }
+int closeBoard(HWND window) { return runCloseSequence(shell.closeProgress, kBoardCloseSteps, window); }

@@ -4,14 +4,12 @@
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
 #include "text/cp932.h"
-#include "schedule/store.h"
-#include "settings_file/settings_file.h"
 
 namespace {
 
 // The stored position is the visible board's; the window's outer corner
 // lies one frame further up and left.
-void placeBoard(HWND window)
+void placeBoard(HWND window, const BoardSettings& boardSettings)
 {
     const POINT frame = boardFrameOffset();
     // The option's sense is inverted: 0 keeps the board above other windows.
@@ -37,24 +35,25 @@ POINT boardFrameOffset() { return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMet
 
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
 {
-    taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    program.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     cp932CopyFit(tipText, kTipTextSize, kProductName);
     resetShellState();
-    resetStore();
-    loadSettings(window);
+    resetBoardState(board);
+    loadSettings(board, window);
     // The stored instance is set only once creation has returned.
     createBoardGraphics(window, creation->hInstance);
-    addTrayIcon(window, kTrayIconId, applicationIcon, tipText);
-    if (setLayeredWindowAttributes)
-        setLayeredWindowAttributes(window, colorRefOf(kKeyColour), kLayeredAlpha, LWA_COLORKEY);
-    placeBoard(window);
+    addTrayIcon(window, kTrayIconId, program.icon, tipText);
+    if (program.setLayeredWindowAttributes)
+        program.setLayeredWindowAttributes(window, colorRefOf(kKeyColour), kLayeredAlpha, LWA_COLORKEY);
+    BoardSettings& boardSettings = board.schedule.settings;
+    placeBoard(window, boardSettings);
     cutWindowToClientArea(window);
 
     AutoExitStart autoExit = startAutoExit(boardSettings.autoend, boardSettings.endsec);
     if (autoExit.startTimer) {
         SetTimer(window, kAutoExitTimerId, kAutoExitPeriodMs, nullptr);
         boardSettings.endsec = autoExit.endsec;  // the raised value is what close saves
-        autoExitRunning = true;
+        shell.autoExitRunning = true;
     }
     startFollowing(window);
     return 0;

@@ -5,9 +5,6 @@
 #include "app/date_timer.h"
 #include "app/shell_state.h"
 #include "board/board_graphics.h"
-#include "schedule/store.h"
-#include "settings_file/platform.h"
-#include "settings_file/settings_file.h"
 
 namespace {
 
@@ -38,13 +35,13 @@ void followDate(HWND window)
     // One reading of the clock serves the date and the next timer.
     SYSTEMTIME now;
     GetLocalTime(&now);
-    followingNow = true;
-    if (followLocalDate({now.wYear, now.wMonth, now.wDay, now.wDayOfWeek})) {
+    shell.followingNow = true;
+    if (followLocalDate(board, {now.wYear, now.wMonth, now.wDay, now.wDayOfWeek})) {
         repaintWithoutRaising(window);
         // Its overflow box may have stayed open for long.
         GetLocalTime(&now);
     }
-    followingNow = false;
+    shell.followingNow = false;
     armDateTimer(window, now);
 }
 
@@ -52,12 +49,13 @@ void followFile(HWND window)
 {
     // The next look comes in two seconds anyway.
     if (followingWaits(overflowBoxOpen)) return;
-    followingNow = true;
-    if (lookAtSettingsFile(window) == FileLook::reloaded) {
+    shell.followingNow = true;
+    if (lookAtSettingsFile(board, window) == FileLook::reloaded) {
         // As at start: a board that closes by itself leaves time to reach
         // the menu.
-        if (autoExitRunning) boardSettings.endsec = startAutoExit(1, boardSettings.endsec).endsec;
+        int32_t& endsec = board.schedule.settings.endsec;
+        if (shell.autoExitRunning) endsec = startAutoExit(1, endsec).endsec;
         repaintWithoutRaising(window);
     }
-    followingNow = false;
+    shell.followingNow = false;
 }

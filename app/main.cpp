@@ -3,11 +3,8 @@
 #include "layout/board_layout.h"
 #include "resources/resource.h"
 
-UINT taskbarCreatedMessage;
-HICON applicationIcon;
-HINSTANCE appInstance;
-HWND openBox;
-SetLayeredWindowAttributesFunction setLayeredWindowAttributes;
+BoardProgram program;
+BoardState board;
 
 namespace {
 
@@ -18,8 +15,8 @@ bool registerBoardClass(HINSTANCE instance)
     boardClass.style = 0;  // no double clicks: the first click already closes
     boardClass.lpfnWndProc = boardWindowProc;
     boardClass.hInstance = instance;
-    boardClass.hIcon = applicationIcon;
-    boardClass.hIconSm = applicationIcon;
+    boardClass.hIcon = program.icon;
+    boardClass.hIconSm = program.icon;
     boardClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     boardClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     boardClass.lpszClassName = kBoardClassName;
@@ -46,16 +43,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         showRunningBoard();
         return 0;
     }
-    showBoardMessage = RegisterWindowMessageW(kShowBoardMessageName);
-    applicationIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_NOTAVEX));
+    program.showBoardMessage = RegisterWindowMessageW(kShowBoardMessageName);
+    program.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_NOTAVEX));
     if (!registerBoardClass(instance)) return 0;
-    setLayeredWindowAttributes = findSetLayeredWindowAttributes();
+    program.setLayeredWindowAttributes = findSetLayeredWindowAttributes();
 
     HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kBoardClassName, kBoardTitle,
         WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, kBoardOuterWidth, kBoardOuterHeight, nullptr, nullptr, instance,
         nullptr);
     if (!window) return 0;
-    appInstance = instance;
+    program.instance = instance;
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);

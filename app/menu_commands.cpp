@@ -10,14 +10,14 @@ namespace {
 // it would keep the menu and the auto-exit off for the rest of the run.
 // The box keeps its own handle in openBox (its creation parameter) while it
 // is open.
-void runModal(HWND window, int templateId, DLGPROC procedure)
+void runModal(HWND window, int templateId, DLGPROC procedure, LPARAM parameter)
 {
-    ownBoxOpen = true;
+    shell.ownBoxOpen = true;
     modalOpen = 1;
-    const LPARAM handleStore = reinterpret_cast<LPARAM>(&openBox);
-    if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), window, procedure, handleStore) == -1) modalOpen = 0;
-    openBox = nullptr;
-    ownBoxOpen = false;
+    if (DialogBoxParamW(program.instance, MAKEINTRESOURCEW(templateId), window, procedure, parameter) == -1)
+        modalOpen = 0;
+    program.openBox = nullptr;
+    shell.ownBoxOpen = false;
     // What fell due while the box was open.
     followDate(window);
     followFile(window);
@@ -25,14 +25,18 @@ void runModal(HWND window, int templateId, DLGPROC procedure)
 
 void onSettingsCommand(HWND window)
 {
-    runModal(window, IDD_SETTINGS, settingsDialogProc);
+    SettingsDialogOpening opening = {&program.openBox, &board};
+    runModal(window, IDD_SETTINGS, settingsDialogProc, reinterpret_cast<LPARAM>(&opening));
     InvalidateRect(window, nullptr, TRUE);
 }
 
 // WM_DESTROY closes the board.
 void onExitCommand(HWND window) { DestroyWindow(window); }
 
-void onVersionCommand(HWND window) { runModal(window, IDD_VERSION, versionBoxProc); }
+void onVersionCommand(HWND window)
+{
+    runModal(window, IDD_VERSION, versionBoxProc, reinterpret_cast<LPARAM>(&program.openBox));
+}
 
 }  // namespace
 

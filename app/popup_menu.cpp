@@ -17,7 +17,7 @@ constexpr UINT kPopupFlags = TPM_BOTTOMALIGN | TPM_LEFTALIGN | TPM_LEFTBUTTON;
 int showPopupMenu(HWND window)
 {
     // A fresh copy for every showing: nothing of it outlives this call.
-    HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_POPUP_MENU));
+    HMENU menu = LoadMenuW(program.instance, MAKEINTRESOURCEW(IDR_POPUP_MENU));
     HMENU popup = GetSubMenu(menu, 0);
     POINT cursor;
     GetCursorPos(&cursor);

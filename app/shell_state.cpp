@@ -1,23 +1,18 @@
 #include "app/shell_state.h"
 
-int mouseState = 0;
-int autoendTicks = 0;
-CloseProgress closeProgress = CloseProgress::Open;
-bool ownBoxOpen = false;
-bool followingNow = false;
-bool autoExitRunning = false;
+ShellState shell = {0, 0, CloseProgress::Open, false, false, false};
 
 bool followingWaits(bool overflowBoxOpen)
 {
-    return ownBoxOpen || overflowBoxOpen || followingNow || closeProgress != CloseProgress::Open;
+    return shell.ownBoxOpen || overflowBoxOpen || shell.followingNow || shell.closeProgress != CloseProgress::Open;
 }
 
 void resetShellState()
 {
-    mouseState = 0;
+    shell.mouseState = 0;
     modalOpen = 0;
-    autoendTicks = 0;
-    ownBoxOpen = false;
-    followingNow = false;
-    autoExitRunning = false;
+    shell.autoendTicks = 0;
+    shell.ownBoxOpen = false;
+    shell.followingNow = false;
+    shell.autoExitRunning = false;
 }

@@ -4,6 +4,9 @@
 
 #include "layout/board_layout.h"
 
+struct Calendar;
+struct Schedule;
+
 #include <windows.h>
 
 constexpr COLORREF colorRefOf(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
@@ -27,9 +30,10 @@ extern BoardGraphics boardGraphics;
 
 // Makes the drawing objects; the picture comes from instance.
 void createBoardGraphics(HWND window, HINSTANCE instance);
-// Answers WM_PAINT: composes and shows the board, then the overflow box when
-// a day has more than three matches. Result 0.
-int paintBoard(HWND window);
+// Answers WM_PAINT: composes and shows the board for the schedule on the
+// calendar's days, then the overflow box when a day has more than three
+// matches. Result 0.
+int paintBoard(HWND window, const Schedule& schedule, const Calendar& calendar);
 // Repaints at once without bringing the board to the front, as for a new
 // day or a file changed outside; the overflow box still shows when due.
 void repaintWithoutRaising(HWND window);

@@ -10,6 +10,9 @@ bool overflowBoxOpen = false;
 
 namespace {
 
+// What the last paint showed; its overflow text is the box's.
+Agenda agenda;
+
 // Cleared for the paints that must not take the focus from the user.
 bool raiseOnPaint = true;
 
@@ -77,7 +80,7 @@ void drawLines(HDC surface)
         drawText(surface, kWritingX, kTomorrowLineY + kLineStep * k, agenda.tomorrowLines[k]);
 }
 
-void drawDate(HDC surface)
+void drawDate(HDC surface, const DayInfo& today)
 {
     drawNumber(surface, kMonthY, today.month);
     drawNumber(surface, kDayY, today.day);
@@ -91,7 +94,7 @@ void drawDate(HDC surface)
 
 }  // namespace
 
-int paintBoard(HWND window)
+int paintBoard(HWND window, const Schedule& schedule, const Calendar& calendar)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -108,11 +111,11 @@ int paintBoard(HWND window)
     // since the last paint is not drawn over the old one.
     BitBlt(surface, 0, 0, kBoardPictureWidth, kBoardPictureHeight, boardGraphics.pictureSurface, 0, 0, SRCCOPY);
     fillWritingArea(surface);
-    selectAgenda();
+    selectAgenda(schedule, calendar, agenda);
 
     HGDIOBJ fontBefore = SelectObject(surface, boardGraphics.lineFont);
     drawLines(surface);
-    drawDate(surface);
+    drawDate(surface, calendar.today);
     SelectObject(surface, fontBefore);
 
     const RECT& r = paint.rcPaint;

@@ -1,7 +1,8 @@
 // Any bytes as the settings file: the conversion from UTF-16 or UTF-8 must
 // stay within the file's bytes, and leave CP932 ones as they are; the
-// reader must never step outside a buffer, must leave the store within its limits, must agree with the plain
-// key search, and what it read must come back whole through the writer.
+// reader must never step outside a buffer, must leave the schedule within
+// its limits, must agree with the plain key search, and what it read must
+// come back whole through the writer.
 #include "schedule/store.h"
 #include "settings_file/reference/settings_text_scan.h"
 #include "settings_file/settings_text.h"
@@ -32,29 +33,31 @@ bool withinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bottom)
 
 constexpr ScreenGeometry kScreen = {1024, 768, withinOneMonitor};
 
-BoardSettings readSettings;
-MessageTable readTable;
+Schedule schedule;
+Schedule readSchedule;
 char composed[kSettingsFileMaxBytes];
 char converted[kSettingsFileMaxBytes];
 
-// A reset store with every byte defined, made once: copying it is much
+// A reset schedule with every byte defined, made once: copying it is much
 // cheaper than resetting under the fuzzer's instrumentation.
-BoardSettings resetSettings;
-MessageTable resetTable;
+Schedule resetSchedule;
 
-void freshStore()
+void freshSchedule()
 {
     static const bool made = [] {
-        std::memset(&boardSettings, 0, sizeof boardSettings);
-        std::memset(&messageTable, 0, sizeof messageTable);
-        resetStore();
-        resetSettings = boardSettings;
-        resetTable = messageTable;
+        std::memset(&resetSchedule, 0, sizeof resetSchedule);
+        resetStore(resetSchedule);
         return true;
     }();
     (void)made;
-    boardSettings = resetSettings;
-    messageTable = resetTable;
+    schedule = resetSchedule;
+}
+
+// As the program reads a file: the values, then the board onto the screen.
+void readAsTheProgram(std::string_view text)
+{
+    applySettingsText(text, schedule);
+    fitBoardOnScreen(schedule.settings, kScreen);
 }
 
 void check(bool condition)
@@ -64,6 +67,8 @@ void check(bool condition)
 
 void checkWithinLimits()
 {
+    const BoardSettings& boardSettings = schedule.settings;
+    const MessageTable& messageTable = schedule.table;
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
     check(withinOneMonitor(boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
@@ -79,19 +84,6 @@ void checkWithinLimits()
     }
 }
 
-bool countedPartsEqualRead()
-{
-    if (std::memcmp(&boardSettings, &readSettings, sizeof boardSettings) != 0) return false;
-    if (messageTable.MessageNum != readTable.MessageNum) return false;
-    for (int i = 0; i < readTable.MessageNum; ++i) {
-        const MessageEntry& a = readTable.entries[i];
-        const MessageEntry& b = messageTable.entries[i];
-        if (std::strcmp(a.text, b.text) != 0 || a.dateNum != b.dateNum) return false;
-        if (std::memcmp(a.dates, b.dates, sizeof(DateCode) * static_cast<size_t>(a.dateNum)) != 0) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -105,27 +97,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(conversion.length >= 0 && conversion.length <= static_cast<int>(size));
     if (conversion.source == TextEncoding::cp932) check(std::memcmp(converted, data, size) == 0);
 
-    freshStore();
-    applySettingsText(text, kScreen);
+    freshSchedule();
+    readAsTheProgram(text);
     checkWithinLimits();
-    readSettings = boardSettings;
-    readTable = messageTable;
+    readSchedule = schedule;
 
     if (size <= kCompareLimit) {
-        freshStore();
-        applySettingsTextByScan(text, kScreen);
-        check(std::memcmp(&boardSettings, &readSettings, sizeof boardSettings) == 0);
-        check(std::memcmp(&messageTable, &readTable, sizeof messageTable) == 0);
+        freshSchedule();
+        applySettingsTextByScan(text, schedule);
+        fitBoardOnScreen(schedule.settings, kScreen);
+        check(std::memcmp(&schedule, &readSchedule, sizeof schedule) == 0);
     }
 
-    // Written out and read back, the store is what the file gave.
-    boardSettings = readSettings;
-    messageTable = readTable;
-    const int length = composeSettingsText(composed, sizeof composed);
+    // Written out and read back, the schedule is what the file gave.
+    const int length = composeSettingsText(readSchedule, composed, sizeof composed);
     check(length > 0);
-    freshStore();
+    freshSchedule();
     // Read whole, too: the program's own file never calls for a backup.
-    check(applySettingsText(std::string_view(composed, static_cast<size_t>(length)), kScreen).whole);
-    check(countedPartsEqualRead());
+    check(applySettingsText(std::string_view(composed, static_cast<size_t>(length)), schedule).whole);
+    fitBoardOnScreen(schedule.settings, kScreen);
+    check(sameSchedule(schedule, readSchedule));
     return 0;
 }

@@ -8,8 +8,6 @@
 #include <cstring>
 #include <string_view>
 
-Agenda agenda;
-
 const char kBlankAgendaLine[] = "　　　　　　　　　　　　　　　";
 
 namespace {
@@ -31,16 +29,22 @@ static_assert(kLongestEntry < kEntryBufferSize);
 // while the text stays below that.
 constexpr int kOverflowTextBound = kOverflowTextSize - 1;
 
+// The overflow text while it is being written.
+struct OverflowText {
+    char* text;
+    int length;     // bytes, without the NUL
+    int32_t* flag;  // set at the first match that has no line
+};
+
 // One day of the agenda while it is being selected.
 struct DaySelection {
+    OverflowText* overflow;
     char (*lines)[kAgendaLineSize];
     uint8_t* marks;
     const char* entryHead;
     int entryHeadLength;
     int32_t count;  // matches recorded so far
 };
-
-int overflowLength;  // bytes in agenda.overflowText, without the NUL
 
 int decimalDigits(int32_t value)
 {
@@ -70,7 +74,8 @@ void appendOverflowEntry(const DaySelection& day, std::string_view text)
     const int entryLength = 1 + digits + day.entryHeadLength + textLength + tailLength;
     // Dropped entries are not formatted at all: once the text is full, the
     // remaining matches cost only this test.
-    if (overflowLength + entryLength >= kOverflowTextBound) return;
+    OverflowText& overflow = *day.overflow;
+    if (overflow.length + entryLength >= kOverflowTextBound) return;
 
     char entry[kEntryBufferSize];
     int at = 0;
@@ -83,9 +88,9 @@ void appendOverflowEntry(const DaySelection& day, std::string_view text)
     std::memcpy(entry + at, kEntryTail, static_cast<size_t>(tailLength));
     at += tailLength;
 
-    std::memcpy(agenda.overflowText + overflowLength, entry, static_cast<size_t>(at));
-    overflowLength += at;
-    agenda.overflowText[overflowLength] = '\0';
+    std::memcpy(overflow.text + overflow.length, entry, static_cast<size_t>(at));
+    overflow.length += at;
+    overflow.text[overflow.length] = '\0';
 }
 
 // Records one match of a message for a day: one of the day's three lines
@@ -107,7 +112,7 @@ void recordMatch(DaySelection& day, const MessageEntry& entry, bool marked)
         if (marked) day.marks[day.count - 1] = 1;
         return;
     }
-    agenda.overflow = 1;
+    *day.overflow->flag = 1;
     appendOverflowEntry(day, messageText(entry));
 }
 
@@ -115,8 +120,9 @@ int32_t clampCount(int32_t count, int32_t limit) { return count < 0 ? 0 : (count
 
 }  // namespace
 
-void selectAgenda()
+void selectAgenda(const Schedule& schedule, const Calendar& calendar, Agenda& agenda)
 {
+    const MessageTable& messageTable = schedule.table;
     for (int i = 0; i < kAgendaLines; ++i) {
         std::memcpy(agenda.todayLines[i], kBlankAgendaLine, sizeof(kBlankAgendaLine));
         std::memcpy(agenda.tomorrowLines[i], kBlankAgendaLine, sizeof(kBlankAgendaLine));
@@ -125,20 +131,20 @@ void selectAgenda()
     }
     agenda.overflowText[0] = '\0';
     agenda.overflow = 0;
-    overflowLength = 0;
+    OverflowText overflow{agenda.overflowText, 0, &agenda.overflow};
 
     DaySelection todaySelection{
-        agenda.todayLines, agenda.todayMarks, kTodayEntryHead, int(sizeof(kTodayEntryHead)) - 1, 0};
-    DaySelection tomorrowSelection{
-        agenda.tomorrowLines, agenda.tomorrowMarks, kTomorrowEntryHead, int(sizeof(kTomorrowEntryHead)) - 1, 0};
+        &overflow, agenda.todayLines, agenda.todayMarks, kTodayEntryHead, int(sizeof(kTodayEntryHead)) - 1, 0};
+    DaySelection tomorrowSelection{&overflow, agenda.tomorrowLines, agenda.tomorrowMarks, kTomorrowEntryHead,
+        int(sizeof(kTomorrowEntryHead)) - 1, 0};
 
     // The counts are kept within the table by whoever fills it; clamping
     // them here only keeps a damaged store from being read past its end.
     const int32_t messageCount = clampCount(messageTable.MessageNum, kMaxMessages);
     // Copies: the agenda's buffers are written between the comparisons, and
     // the compiler cannot know that they never overlap the calendar.
-    const DayInfo now = today;
-    const DayInfo next = tomorrow;
+    const DayInfo now = calendar.today;
+    const DayInfo next = calendar.tomorrow;
 
     // First pass: week rules. An nth-weekday rule is a specific day and
     // marks its line; an every-week rule does not.

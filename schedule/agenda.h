@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+struct Calendar;
+struct Schedule;
+
 constexpr int kAgendaLines = 3;
 constexpr int kAgendaLineSize = 100;
 constexpr int kOverflowTextSize = 65536;
@@ -25,7 +28,6 @@ struct Agenda {
     int32_t tomorrowMatches;
 };
 
-extern Agenda agenda;
-
-// Rebuilds agenda from messageTable, today and tomorrow.
-void selectAgenda();
+// Fills agenda with what the board shows for the schedule's messages on the
+// calendar's two days.
+void selectAgenda(const Schedule& schedule, const Calendar& calendar, Agenda& agenda);

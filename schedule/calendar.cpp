@@ -2,9 +2,6 @@
 
 #include "schedule/store.h"
 
-DayInfo today;
-DayInfo tomorrow;
-
 namespace {
 
 // The nth-weekday rule code of a day: days 1-7 are the 1st occurrence of
@@ -13,19 +10,18 @@ int32_t weekRuleCodeOf(int32_t day, int32_t weekday) { return makeWeekRuleCode((
 
 }  // namespace
 
-void computeCalendar(int year, int month, int day, int weekday)
+Calendar computeCalendar(int year, int month, int day, int weekday)
 {
+    Calendar calendar;
+    DayInfo& today = calendar.today;
+    DayInfo& tomorrow = calendar.tomorrow;
     today.month = month;
     today.day = day;
     today.weekday = weekday;
 
-    // Every fourth year is a leap year, with no century exception (2100
-    // counts as one). Set afresh on every call.
-    kDaysInMonth[1] = (year % 4 == 0) ? 29 : 28;
-
     tomorrow.day = day + 1;
     tomorrow.month = month;
-    if (tomorrow.day > daysInMonth(month)) {
+    if (tomorrow.day > daysInMonth(month, year)) {
         tomorrow.month = month + 1 > 12 ? 1 : month + 1;
         tomorrow.day = 1;
     }
@@ -33,4 +29,5 @@ void computeCalendar(int year, int month, int day, int weekday)
 
     today.weekRuleCode = weekRuleCodeOf(today.day, today.weekday);
     tomorrow.weekRuleCode = weekRuleCodeOf(tomorrow.day, tomorrow.weekday);
+    return calendar;
 }

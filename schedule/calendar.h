@@ -10,9 +10,11 @@ struct DayInfo {
     int32_t weekRuleCode;  // the nth-weekday rule code of the day, 7..41
 };
 
-extern DayInfo today;
-extern DayInfo tomorrow;
+struct Calendar {
+    DayInfo today;
+    DayInfo tomorrow;
+};
 
-// Fills today and tomorrow from a local date (weekday 0 = Sunday) and sets
-// February's length for that year. The caller reads the clock.
-void computeCalendar(int year, int month, int day, int weekday);
+// Today and tomorrow of a local date (weekday 0 = Sunday). The caller reads
+// the clock.
+Calendar computeCalendar(int year, int month, int day, int weekday);

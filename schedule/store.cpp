@@ -5,31 +5,41 @@
 
 #include <cstring>
 
-BoardSettings boardSettings;
-MessageTable messageTable;
-
-int32_t kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+const int32_t kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const char* const kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
-void resetStore()
+void resetStore(Schedule& schedule)
 {
-    boardSettings.winX = 0;
-    boardSettings.winY = 0;
-    boardSettings.topmost = 0;
-    boardSettings.autoend = 0;
-    boardSettings.endsec = 10;
-    messageTable.MessageNum = 0;
-    for (MessageEntry& entry : messageTable.entries) {
+    schedule.settings = BoardSettings{0, 0, 0, 0, 10};
+    schedule.table.MessageNum = 0;
+    for (MessageEntry& entry : schedule.table.entries) {
         entry.text[0] = '\0';
         entry.dateNum = 0;
         for (DateCode& code : entry.dates) code = kEmptyDateCode;
     }
 }
 
-int32_t daysInMonth(int month)
+bool sameSchedule(const Schedule& a, const Schedule& b)
+{
+    if (std::memcmp(&a.settings, &b.settings, sizeof a.settings) != 0) return false;
+    if (a.table.MessageNum != b.table.MessageNum) return false;
+    const int messages =
+        a.table.MessageNum < 0 ? 0 : (a.table.MessageNum > kMaxMessages ? kMaxMessages : a.table.MessageNum);
+    for (int i = 0; i < messages; ++i) {
+        const MessageEntry& x = a.table.entries[i];
+        const MessageEntry& y = b.table.entries[i];
+        if (std::strncmp(x.text, y.text, kMessageTextSize) != 0 || x.dateNum != y.dateNum) return false;
+        const int dates = x.dateNum < 0 ? 0 : (x.dateNum > kMaxDatesPerMessage ? kMaxDatesPerMessage : x.dateNum);
+        if (std::memcmp(x.dates, y.dates, sizeof(DateCode) * static_cast<size_t>(dates)) != 0) return false;
+    }
+    return true;
+}
+
+int32_t daysInMonth(int month, int year)
 {
     // Only months 1..12 are ever asked for; anything else has no days.
     if (month < 1 || month > 12) return 0;
+    if (month == 2 && year % 4 == 0) return 29;
     return kDaysInMonth[month - 1];
 }
 

@@ -1,5 +1,5 @@
-// The schedule store: board options and the message table, shared by every
-// part of the program. Plain data in fixed-size arrays; nothing allocates.
+// The schedule: board options and the message table, one plain value in
+// fixed-size arrays. Whoever holds one owns it; nothing allocates.
 #pragma once
 
 #include <cstdint>
@@ -33,21 +33,29 @@ struct MessageTable {
     MessageEntry entries[kMaxMessages];
 };
 
-extern BoardSettings boardSettings;
-extern MessageTable messageTable;
+// What notavex.ini holds, and what the board shows and saves.
+struct Schedule {
+    BoardSettings settings;
+    MessageTable table;
+};
 
-// Month lengths, January first; February follows the year of the last
-// calendar computation.
-extern int32_t kDaysInMonth[12];
+// Month lengths of a common year, January first.
+extern const int32_t kDaysInMonth[12];
 // One-character weekday names, Sunday first, CP932.
 extern const char* const kWeekdayNames[7];
 
-void resetStore();
+// Puts every field to its default: no messages, every date slot free.
+void resetStore(Schedule& schedule);
+// The same options and the same counted messages, texts and dates; what
+// lies beyond the counts does not matter.
+bool sameSchedule(const Schedule& a, const Schedule& b);
 
 inline bool isCalendarDateCode(DateCode code) { return code > kLastWeekRuleCode; }
 inline DateCode makeWeekRuleCode(int ordinal, int weekday) { return ordinal * 7 + weekday; }
 inline DateCode makeCalendarDateCode(int month, int day) { return month * 100 + day; }
-int32_t daysInMonth(int month);
+// Days of a month (1..12) in a year; every fourth year is a leap year, with
+// no century exception (2100 counts as one), as the board has always had it.
+int32_t daysInMonth(int month, int year);
 
 // Writes the label of a code ("第2火曜日", "3月14日") into buf, always
 // NUL-terminated within size bytes.

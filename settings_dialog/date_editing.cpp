@@ -54,7 +54,7 @@ void addDate()
     SettingsDialogControls& c = dialogControls;
     MessageEntry& entry = currentEntry();
     // The button is kept off in these cases; a stray call stores nothing.
-    if (messageTable.MessageNum <= 0 || !dialogState.messageSelected || entry.dateNum < 0
+    if (editedTable().MessageNum <= 0 || !dialogState.messageSelected || entry.dateNum < 0
         || entry.dateNum >= kMaxDatesPerMessage || !dateEntryComplete())
         return;
     const int added = entry.dateNum++;

@@ -4,8 +4,6 @@
 
 SettingsDialogState dialogState;
 SettingsDialogControls dialogControls;
-BoardSettings openingSettings;
-MessageTable openingTable;
 
 namespace {
 
@@ -54,12 +52,18 @@ void fillMonthBox() { fillNumberBox(dialogControls.monthBox, kMonthItems); }
 
 void fillDayBox(int days) { fillNumberBox(dialogControls.dayBox, days); }
 
-void initSettingsDialog()
+void initSettingsDialog(BoardState& board)
 {
-    dialogState = SettingsDialogState{0, 0, 0, 1, 0};
-    // What Cancel puts back.
-    openingSettings = boardSettings;
-    openingTable = messageTable;
+    SettingsDialogState& s = dialogState;
+    s.currentMessage = 0;
+    s.messageSelected = 0;
+    s.dateSelected = 0;
+    s.lastMode = 1;
+    s.modeChanged = 0;
+    s.board = &board;
+    s.schedule = board.schedule;
+    const BoardSettings& boardSettings = s.schedule.settings;
+    const MessageTable& messageTable = s.schedule.table;
 
     // Start from the blank template, then mark every property so that the
     // front end copies the whole model once.

@@ -11,9 +11,8 @@
 // or a value outside 32 bits, reads as 0.
 int32_t readDecimal(const char* text);
 
-// The store as the dialog found it when it opened.
-extern BoardSettings openingSettings;
-extern MessageTable openingTable;
+// The message table the dialog edits: its own copy.
+inline MessageTable& editedTable() { return dialogState.schedule.table; }
 
 // Empties the day box and fills it with "1" .. days.
 void fillDayBox(int days);

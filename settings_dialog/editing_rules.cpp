@@ -5,7 +5,7 @@ MessageEntry& currentEntry()
     int index = dialogState.currentMessage;
     // The state is only ever set to indices of the table; stay inside it anyway.
     if (index < 0 || index >= kMaxMessages) index = 0;
-    return messageTable.entries[index];
+    return editedTable().entries[index];
 }
 
 bool dateEntryComplete()
@@ -18,7 +18,7 @@ bool dateEntryComplete()
 void keepEditingButtonsSound()
 {
     SettingsDialogControls& c = dialogControls;
-    if (messageTable.MessageNum <= 0 || !dialogState.messageSelected) {
+    if (editedTable().MessageNum <= 0 || !dialogState.messageSelected) {
         setEnabled(c.deleteMessageButton, false);
         setEnabled(c.addDateButton, false);
     }

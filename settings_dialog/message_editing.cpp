@@ -15,7 +15,7 @@ void storeFieldText(MessageEntry& entry)
 int selectedMessage()
 {
     const int selected = dialogControls.messageList.selected;
-    if (messageTable.MessageNum <= 0 || selected < 0 || selected >= messageTable.MessageNum) return -1;
+    if (editedTable().MessageNum <= 0 || selected < 0 || selected >= editedTable().MessageNum) return -1;
     return selected;
 }
 
@@ -30,7 +30,7 @@ void messageListSelectionChange()
     if (selected >= 0) {
         dialogState.currentMessage = selected;
         dialogState.messageSelected = 1;
-        setMessageFieldText(messageTable.entries[selected].text);
+        setMessageFieldText(editedTable().entries[selected].text);
         fillDateList();
         dialogState.dateSelected = 0;
     }
@@ -50,9 +50,9 @@ void addMessage()
     SettingsDialogControls& c = dialogControls;
     // The text check keeps the button off at a full table; a stray call
     // must not run past it either.
-    if (messageTable.MessageNum >= kMaxMessages) return;
-    const int added = messageTable.MessageNum++;
-    MessageEntry& entry = messageTable.entries[added];
+    if (editedTable().MessageNum >= kMaxMessages) return;
+    const int added = editedTable().MessageNum++;
+    MessageEntry& entry = editedTable().entries[added];
     entry.dateNum = 0;
     storeFieldText(entry);
 
@@ -74,7 +74,7 @@ void changeMessage()
     MessageListControl& list = dialogControls.messageList;
     const int selected = selectedMessage();
     if (selected < 0) return;
-    MessageEntry& entry = messageTable.entries[selected];
+    MessageEntry& entry = editedTable().entries[selected];
     storeFieldText(entry);
     // Replacing the item leaves the list without a selection.
     listDelete(list, selected);
@@ -86,7 +86,7 @@ void deleteMessage()
     SettingsDialogControls& c = dialogControls;
     const int deleted = selectedMessage();
     if (deleted < 0) return;
-    const int count = messageTable.MessageNum;
+    const int count = editedTable().MessageNum;
     listDelete(c.messageList, deleted);
 
     int next = -1;
@@ -100,23 +100,23 @@ void deleteMessage()
     }
 
     for (int k = deleted + 1; k < count; ++k) {
-        MessageEntry& to = messageTable.entries[k - 1];
-        const MessageEntry& from = messageTable.entries[k];
+        MessageEntry& to = editedTable().entries[k - 1];
+        const MessageEntry& from = editedTable().entries[k];
         std::memcpy(to.text, from.text, kMessageTextSize);
         to.dateNum = from.dateNum;
         const int dates = from.dateNum < kMaxDatesPerMessage ? from.dateNum : kMaxDatesPerMessage;
         for (int d = 0; d < dates; ++d) to.dates[d] = from.dates[d];
     }
-    messageTable.MessageNum = count - 1;
+    editedTable().MessageNum = count - 1;
 
     if (next >= 0) {
         dialogState.currentMessage = next;
         dialogState.messageSelected = 1;
         // Checked against the reduced count: a full table is full no more.
-        setMessageFieldText(messageTable.entries[next].text);
+        setMessageFieldText(editedTable().entries[next].text);
     }
     listClear(c.dateList);
-    if (messageTable.MessageNum > 0) fillDateList();
+    if (editedTable().MessageNum > 0) fillDateList();
     dialogState.dateSelected = 0;
 
     setEnabled(c.addMessageButton, false);

@@ -18,7 +18,7 @@ void checkMessageText()
         setFieldText(c.notice, kTextTooLongNotice);
         setEnabled(c.addMessageButton, false);
         setEnabled(c.changeMessageButton, false);
-    } else if (messageTable.MessageNum >= kMaxMessages) {
+    } else if (editedTable().MessageNum >= kMaxMessages) {
         setFieldText(c.notice, kTableFullNotice);
         setEnabled(c.addMessageButton, false);
         setEnabled(c.changeMessageButton, false);

@@ -36,24 +36,25 @@ DialogOutcome settingsOk(OwnerWindow owner)
     // from here on, even while a file error box of the save is up.
     modalOpen = 0;
     const SettingsDialogControls& c = dialogControls;
-    boardSettings.topmost = c.topmostBox.on ? 0 : 1;
-    boardSettings.autoend = c.autoExitBox.on ? 1 : 0;
-    boardSettings.endsec = readDecimal(c.secondsField.text);
+    BoardSettings& edited = dialogState.schedule.settings;
+    edited.topmost = c.topmostBox.on ? 0 : 1;
+    edited.autoend = c.autoExitBox.on ? 1 : 0;
+    edited.endsec = readDecimal(c.secondsField.text);
+    BoardState& board = *dialogState.board;
+    board.schedule = dialogState.schedule;
     // The day may have turned while the dialog was open.
-    refreshCalendar();
-    saveSettings(owner);
+    refreshCalendar(board);
+    saveSettings(board, owner);
     return DialogOutcome::End;
 }
 
 DialogOutcome settingsCancel(OwnerWindow)
 {
     modalOpen = 0;
-    // The store as it was when the dialog opened: the file is neither read
-    // nor written, so whatever became of it meanwhile cannot bring the
-    // cancelled edits back. A change made to it meanwhile is the file
-    // watch's to read.
-    boardSettings = openingSettings;
-    messageTable = openingTable;
-    refreshCalendar();
+    // The copy is dropped: the board keeps the schedule it had, and the file
+    // is neither read nor written, so whatever became of it meanwhile cannot
+    // bring the cancelled edits back. A change made to it meanwhile is the
+    // file watch's to read.
+    refreshCalendar(*dialogState.board);
     return DialogOutcome::End;
 }

@@ -1,11 +1,12 @@
 // The settings dialog (template 106) without a window system: its state,
 // a model of each control, one handler per event, and the dispatch of
-// control notifications. The handlers edit the schedule store in place;
-// OK saves it, Cancel puts back the store the dialog opened with.
+// control notifications. The handlers edit a copy of the board's schedule
+// taken when the dialog opens; OK hands the copy back to the board, which
+// saves it, and Cancel drops it.
 //
 // How a front end (the Win32 dialog procedure) uses it:
 //
-//   WM_INITDIALOG   initSettingsDialog(); mirror; return TRUE so that the
+//   WM_INITDIALOG   initSettingsDialog(board); mirror; return TRUE so that the
 //                   dialog manager gives OK, the first tab stop, the focus.
 //   WM_COMMAND      id = LOWORD(wParam), code = HIWORD(wParam):
 //                   1. capture the user's value of control id into the model:
@@ -106,6 +107,8 @@ struct SettingsDialogState {
     int dateSelected;     // a date of the current message is chosen
     int lastMode;         // date-entry mode the last option refresh saw: 1 week rule, 0 calendar
     int modeChanged;
+    BoardState* board;  // whose schedule the dialog edits, and OK gives back to
+    Schedule schedule;  // the copy the dialog edits
 };
 
 extern SettingsDialogState dialogState;
@@ -115,8 +118,9 @@ enum class DialogOutcome { KeepOpen, End };
 
 // ---- Handlers, one per event.
 
-// WM_INITDIALOG: resets the state and every control from the store.
-void initSettingsDialog();
+// WM_INITDIALOG: copies the board's schedule and resets the state and every
+// control from the copy.
+void initSettingsDialog(BoardState& board);
 // The message field's text changed (typed, or set by the program).
 void checkMessageText();
 // Any notification that is neither a selection change nor a text change.

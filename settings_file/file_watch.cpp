@@ -5,36 +5,29 @@
 
 namespace {
 
-// A changed version seen at the last look, waiting to hold still.
-FileStamp pendingStamp;
-// The last version that could not be read, how many looks failed on it,
-// and whether its box was shown.
-FileStamp failedStamp;
-int failedLooks;
-bool failureShown;
-
 // A version that fails at this many looks is shown in its box.
 constexpr int kLooksBeforeBox = 2;
 
-FileLook readChange(OwnerWindow owner, const FileStamp& seen)
+FileLook readChange(BoardState& board, OwnerWindow owner, const FileStamp& seen)
 {
-    const Reload reload = reloadSettings();
+    FileWatch& watch = board.watch;
+    const Reload reload = reloadSettings(board);
     switch (reload.outcome) {
     case ReloadOutcome::read:
-        knownStamp = seen;
-        pendingStamp = FileStamp{};
-        failedStamp = FileStamp{};
+        board.knownStamp = seen;
+        watch.pending = FileStamp{};
+        watch.failed = FileStamp{};
         return FileLook::reloaded;
     case ReloadOutcome::gone: return FileLook::unchanged;
     case ReloadOutcome::failed: break;
     }
-    if (seen != failedStamp) {
-        failedStamp = seen;
-        failedLooks = 0;
-        failureShown = false;
+    if (seen != watch.failed) {
+        watch.failed = seen;
+        watch.failedLooks = 0;
+        watch.failureShown = false;
     }
-    if (++failedLooks >= kLooksBeforeBox && !failureShown) {
-        failureShown = true;
+    if (++watch.failedLooks >= kLooksBeforeBox && !watch.failureShown) {
+        watch.failureShown = true;
         showFileTrouble(owner, reload.trouble);
     }
     return FileLook::unreadable;
@@ -42,33 +35,25 @@ FileLook readChange(OwnerWindow owner, const FileStamp& seen)
 
 }  // namespace
 
-void forgetFileLooks()
-{
-    pendingStamp = FileStamp{};
-    failedStamp = FileStamp{};
-    failedLooks = 0;
-    failureShown = false;
-}
-
-FileLook lookAtSettingsFile(OwnerWindow owner)
+FileLook lookAtSettingsFile(BoardState& board, OwnerWindow owner)
 {
     const FileStamp seen = settingsPlatform.fileStamp(kSettingsPath);
     // A file that went away is left alone: the next save makes it again.
-    if (!seen.exists || seen == knownStamp) {
-        pendingStamp = FileStamp{};
+    if (!seen.exists || seen == board.knownStamp) {
+        board.watch.pending = FileStamp{};
         return FileLook::unchanged;
     }
     // An editor may still be writing it: read it once it holds still.
-    if (seen != pendingStamp) {
-        pendingStamp = seen;
+    if (seen != board.watch.pending) {
+        board.watch.pending = seen;
         return FileLook::settling;
     }
-    return readChange(owner, seen);
+    return readChange(board, owner, seen);
 }
 
-FileLook catchUpWithSettingsFile(OwnerWindow owner)
+FileLook catchUpWithSettingsFile(BoardState& board, OwnerWindow owner)
 {
     const FileStamp seen = settingsPlatform.fileStamp(kSettingsPath);
-    if (!seen.exists || seen == knownStamp) return FileLook::unchanged;
-    return readChange(owner, seen);
+    if (!seen.exists || seen == board.knownStamp) return FileLook::unchanged;
+    return readChange(board, owner, seen);
 }

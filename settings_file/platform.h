@@ -3,9 +3,10 @@
 // with Win32 ones, and tests swap in a fake that fails on demand.
 #pragma once
 
-#include "settings_file/settings_file.h"
-
 #include <cstdint>
+
+// The window that owns the error boxes (an HWND on Windows).
+using OwnerWindow = void*;
 
 enum class FileReadResult {
     ok,

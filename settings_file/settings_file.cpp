@@ -2,8 +2,6 @@
 // notavex.ini, over the platform seam.
 #include "settings_file/settings_file.h"
 
-#include "schedule/calendar.h"
-#include "schedule/store.h"
 #include "settings_file/backups.h"
 #include "settings_file/file_names.h"
 #include "settings_file/settings_file_internal.h"
@@ -13,8 +11,6 @@
 #include <cstdint>
 #include <string_view>
 
-FileStamp knownStamp;
-
 namespace {
 
 constexpr char kOpenErrorText[] = "notavex.iniファイルをオープンできませんでした。";
@@ -22,23 +18,11 @@ constexpr char kSizeErrorText[] = "notavex.iniファイルが大きすぎるた�
 constexpr char kReadErrorText[] =
     "notavex.iniファイルの一部を読み取れませんでした。元のファイルはバックアップとして残します。";
 
-// The file's text while it is read, and the text composed for a save.
+// The file's text while it is read, the schedule it is read into, and the
+// text composed for a save: scratch space, not state.
 char settingsText[kSettingsTextSize];
+Schedule freshSchedule;
 char composedText[kSettingsFileMaxBytes];
-
-// A version of the file, told by its size and a hash of its bytes.
-struct FileVersion {
-    bool known;
-    int64_t size;
-    uint64_t hash;
-};
-
-// The bytes the program last wrote, or last read and took in whole: the
-// only version of the file it may replace without keeping a copy.
-FileVersion ownVersion;
-
-// The local date the calendar was last computed for.
-LocalDate calendarDate;
 
 FileVersion versionOf(const char* bytes, int length)
 {
@@ -49,9 +33,10 @@ FileVersion versionOf(const char* bytes, int length)
     return {true, length, hash};
 }
 
-bool isOwnVersion(const FileVersion& version)
+bool isOwnVersion(const BoardState& board, const FileVersion& version)
 {
-    return ownVersion.known && version.size == ownVersion.size && version.hash == ownVersion.hash;
+    const FileVersion& own = board.ownVersion;
+    return own.known && version.size == own.size && version.hash == own.hash;
 }
 
 int refuse(OwnerWindow owner, FileTrouble trouble)
@@ -93,17 +78,27 @@ bool isUnreadable(const ReadText& read, const SettingsReadReport& report)
 
 std::string_view textOf(const ReadText& read) { return {settingsText, static_cast<size_t>(read.length)}; }
 
-// Applies the text read to the store; one taken in whole becomes the
-// program's own version.
-SettingsReadReport applyRead(const ReadText& read)
+// Reads the text into a fresh schedule.
+SettingsReadReport readFresh(const ReadText& read)
 {
-    const ScreenSize screen = settingsPlatform.primaryScreen();
-    const SettingsReadReport report =
-        applySettingsText(textOf(read), ScreenGeometry{screen.width, screen.height, settingsPlatform.withinOneMonitor});
+    resetStore(freshSchedule);
+    return applySettingsText(textOf(read), freshSchedule);
+}
+
+// The board takes the schedule just read; one taken in whole becomes the
+// program's own version.
+void takeRead(BoardState& board, const ReadText& read, const SettingsReadReport& report)
+{
+    board.schedule = freshSchedule;
     // A converted file is never the program's own: saving writes it anew in
     // CP932, so the original goes to a backup first.
-    if (report.whole && !read.converted) ownVersion = read.version;
-    return report;
+    if (report.whole && !read.converted) board.ownVersion = read.version;
+}
+
+ScreenGeometry screenGeometry()
+{
+    const ScreenSize screen = settingsPlatform.primaryScreen();
+    return {screen.width, screen.height, settingsPlatform.withinOneMonitor};
 }
 
 FileTrouble troubleOf(FileReadResult result)
@@ -113,11 +108,11 @@ FileTrouble troubleOf(FileReadResult result)
 
 // Before notavex.ini is replaced: a version the program neither wrote nor
 // took in whole is kept in a backup first. 0 when the file may be replaced.
-int keepOutsideVersion()
+int keepOutsideVersion(const BoardState& board)
 {
     const ReadText now = readSettingsText();
     if (now.result == FileReadResult::notFound) return 0;  // nothing to lose
-    if (now.result == FileReadResult::ok && isOwnVersion(now.version)) return 0;
+    if (now.result == FileReadResult::ok && isOwnVersion(board, now.version)) return 0;
     return backUpSettingsFile();
 }
 
@@ -132,53 +127,59 @@ void showFileTrouble(OwnerWindow owner, FileTrouble trouble)
     }
 }
 
-void resetSettingsFileState()
+void resetBoardState(BoardState& board)
 {
-    ownVersion = FileVersion{};
-    knownStamp = FileStamp{};
-    calendarDate = LocalDate{};
-    forgetFileLooks();
+    resetStore(board.schedule);
+    board.date = LocalDate{};
+    board.calendar = Calendar{};
+    board.ownVersion = FileVersion{};
+    board.knownStamp = FileStamp{};
+    board.watch = FileWatch{};
 }
 
 namespace {
 
-void computeCalendarFor(const LocalDate& date)
+void computeCalendarFor(BoardState& board, const LocalDate& date)
 {
-    calendarDate = date;
-    computeCalendar(date.year, date.month, date.day, date.weekday);
+    board.date = date;
+    board.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
 }
 
 }  // namespace
 
-void refreshCalendar() { computeCalendarFor(settingsPlatform.localDate()); }
+void refreshCalendar(BoardState& board) { computeCalendarFor(board, settingsPlatform.localDate()); }
 
-bool followLocalDate(const LocalDate& now)
+bool followLocalDate(BoardState& board, const LocalDate& now)
 {
-    if (now.year == calendarDate.year && now.month == calendarDate.month && now.day == calendarDate.day) return false;
-    computeCalendarFor(now);
+    const LocalDate& then = board.date;
+    if (now.year == then.year && now.month == then.month && now.day == then.day) return false;
+    computeCalendarFor(board, now);
     return true;
 }
 
-int loadSettings(OwnerWindow owner)
+int loadSettings(BoardState& board, OwnerWindow owner)
 {
-    refreshCalendar();
+    refreshCalendar(board);
     // The version seen now, read or not, is no outside change later.
-    knownStamp = settingsPlatform.fileStamp(kSettingsPath);
+    board.knownStamp = settingsPlatform.fileStamp(kSettingsPath);
     const ReadText read = readSettingsText();
     switch (read.result) {
     case FileReadResult::ok: {
-        if (isUnreadable(read, applyRead(read))) showFileTrouble(owner, FileTrouble::notReadable);
+        const SettingsReadReport report = readFresh(read);
+        fitBoardOnScreen(freshSchedule.settings, screenGeometry());
+        takeRead(board, read, report);
+        if (isUnreadable(read, report)) showFileTrouble(owner, FileTrouble::notReadable);
         return 0;
     }
     case FileReadResult::notFound:
-        // Nothing to lose: the file is made from the store, unadjusted.
-        saveSettings(owner);
+        // Nothing to lose: the file is made from the board's schedule, unadjusted.
+        saveSettings(board, owner);
         return 0;
     default: return refuse(owner, troubleOf(read.result));
     }
 }
 
-Reload reloadSettings()
+Reload reloadSettings(BoardState& board)
 {
     const ReadText read = readSettingsText();
     if (read.result == FileReadResult::notFound) return {ReloadOutcome::gone, FileTrouble::cannotOpen};
@@ -189,27 +190,25 @@ Reload reloadSettings()
         return {ReloadOutcome::failed, FileTrouble::notReadable};
 
     // The board stays where the window is; the rest is the file's.
-    const int32_t winX = boardSettings.winX;
-    const int32_t winY = boardSettings.winY;
-    resetStore();
-    applyRead(read);
-    boardSettings.winX = winX;
-    boardSettings.winY = winY;
+    const SettingsReadReport report = readFresh(read);
+    freshSchedule.settings.winX = board.schedule.settings.winX;
+    freshSchedule.settings.winY = board.schedule.settings.winY;
+    takeRead(board, read, report);
     return {ReloadOutcome::read, FileTrouble::cannotOpen};
 }
 
-int saveSettings(OwnerWindow owner)
+int saveSettings(BoardState& board, OwnerWindow owner)
 {
-    const int length = composeSettingsText(composedText, kSettingsFileMaxBytes);
-    if (length < 0 || keepOutsideVersion() != 0) return refuse(owner, FileTrouble::cannotOpen);
+    const int length = composeSettingsText(board.schedule, composedText, kSettingsFileMaxBytes);
+    if (length < 0 || keepOutsideVersion(board) != 0) return refuse(owner, FileTrouble::cannotOpen);
 
     if (settingsPlatform.writeFileDurably(kTemporaryPath, composedText, length) != 0
         || settingsPlatform.replaceFile(kTemporaryPath, kSettingsPath) != 0) {
         settingsPlatform.removeFile(kTemporaryPath);
         return refuse(owner, FileTrouble::cannotOpen);
     }
-    ownVersion = versionOf(composedText, length);
+    board.ownVersion = versionOf(composedText, length);
     // The program's own save is no outside change.
-    knownStamp = settingsPlatform.fileStamp(kSettingsPath);
+    board.knownStamp = settingsPlatform.fileStamp(kSettingsPath);
     return 0;
 }

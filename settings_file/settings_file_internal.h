@@ -5,10 +5,6 @@
 #include "settings_file/platform.h"
 #include "settings_file/settings_file.h"
 
-// The stamp of the version of notavex.ini that the program last read (or
-// tried to read) or wrote: a different one is an outside change.
-extern FileStamp knownStamp;
-
 enum class FileTrouble { cannotOpen, tooLarge, notReadable };
 // The OPEN ERROR, SIZE ERROR or READ ERROR box.
 void showFileTrouble(OwnerWindow owner, FileTrouble trouble);
@@ -18,10 +14,7 @@ struct Reload {
     ReloadOutcome outcome;
     FileTrouble trouble;  // when failed
 };
-// Reads notavex.ini again over a fresh store, keeping the board's position.
-// A file too large, unreadable, with a zero byte inside or without any key
-// leaves the store as it was.
-Reload reloadSettings();
-
-// Forgets the versions seen by the looks, as at a fresh start.
-void forgetFileLooks();
+// Reads notavex.ini again into a fresh schedule, keeping the board's
+// position. A file too large, unreadable, with a zero byte inside or without
+// any key leaves the board as it was.
+Reload reloadSettings(BoardState& board);

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
+struct BoardSettings;
+struct Schedule;
+
 // Files up to this size are read; larger ones are refused. The largest text
 // the writer can make from a store within its limits (100 messages of 127
 // bytes with 100 dates each, every value at its longest) is
@@ -23,7 +26,7 @@ static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
 // A numeric value is converted from at most this many bytes.
 constexpr int kValueBufferSize = 100;
 
-// What the position adjustments need to know of the screens.
+// What the position check needs to know of the screens.
 struct ScreenGeometry {
     int32_t width;  // primary screen, pixels
     int32_t height;
@@ -32,28 +35,33 @@ struct ScreenGeometry {
     bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
 };
 
-// Writes the whole file text for the current store into out. Returns its
-// length in bytes (no NUL is added), or -1 when it does not fit in capacity
-// (a store within its limits always fits in kLargestComposedText).
-int composeSettingsText(char* out, int capacity);
+// Writes the whole file text for a schedule into out. Returns its length in
+// bytes (no NUL is added), or -1 when it does not fit in capacity (a
+// schedule within its limits always fits in kLargestComposedText).
+int composeSettingsText(const Schedule& schedule, char* out, int capacity);
 
 // What applying a text made of it.
 struct SettingsReadReport {
     bool keyFound;   // some line starts with a key
     bool nulInside;  // a zero byte hid the rest of the text
-    // Every non-empty line was used and no value was cut: the store holds
+    // Every non-empty line was used and no value was cut: the schedule holds
     // all the text says, and writing it loses nothing.
     bool whole;
 };
 
-// Applies a file's text to the store: looks up every key, converts and stores
-// the values, then adjusts the board settings and counts. The text ends at its
-// first NUL or at its size. Keys the text lacks leave the store's values.
-// Linear in the size of the text.
-SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen);
+// Applies a file's text to a schedule: looks up every key, converts and
+// stores the values, and brings the options and counts into their range.
+// The text ends at its first NUL or at its size. Keys the text lacks leave
+// the schedule's values, so a fresh one (resetStore) reads a file as the
+// program does. Linear in the size of the text.
+SettingsReadReport applySettingsText(std::string_view text, Schedule& schedule);
+
+// Keeps a position whose visible board stands wholly on one monitor; anything else is pulled onto the primary screen.
+// Run after a read: the file's values are the file's, where the board goes is the screen's.
+void fitBoardOnScreen(BoardSettings& settings, const ScreenGeometry& screen);
 
 // True when some line of the text, up to its first NUL, starts with a key:
-// what applySettingsText reports as keyFound, without touching the store.
+// what applySettingsText reports as keyFound, without a schedule.
 bool settingsTextHasKey(std::string_view text);
 
 // The value that starts at at: up to the first CR, LF or NUL, or the end.

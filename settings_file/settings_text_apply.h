@@ -24,8 +24,8 @@ constexpr bool isLineEnd(char byte) { return byte == '\r' || byte == '\n'; }
 // The text up to its first NUL: nothing after a zero byte counts.
 std::string_view untilFirstNul(std::string_view text);
 
-// The six board fields and the message count, after they were read.
-void adjustBoardSettings(const ScreenGeometry& screen);
+// The options and the message count, after they were read: into their range.
+void adjustBoardSettings(Schedule& schedule);
 
 // Finder answers, for a key, where its value starts in text, or -1:
 //   header(h)   the header key kHeaderKeys[h]
@@ -38,9 +38,10 @@ struct AppliedLines {
     bool cut;  // some value did not fit whole
 };
 
-template <typename Finder>
-AppliedLines applyWithFinder(std::string_view text, const ScreenGeometry& screen, const Finder& finder)
+template <typename Finder> AppliedLines applyWithFinder(std::string_view text, Schedule& schedule, const Finder& finder)
 {
+    BoardSettings& boardSettings = schedule.settings;
+    MessageTable& messageTable = schedule.table;
     AppliedLines applied = {0, false};
     auto number = [&](int at) {
         const std::string_view value = valueAt(text, at);
@@ -60,7 +61,7 @@ AppliedLines applyWithFinder(std::string_view text, const ScreenGeometry& screen
         const int at = finder.header(h);
         if (at >= 0) *headerFields[h] = number(at);
     }
-    adjustBoardSettings(screen);
+    adjustBoardSettings(schedule);
 
     for (int i = 0; i < messageTable.MessageNum; ++i) {
         MessageEntry& entry = messageTable.entries[i];

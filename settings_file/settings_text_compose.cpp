@@ -47,8 +47,10 @@ struct TextOut {
 
 }  // namespace
 
-int composeSettingsText(char* out, int capacity)
+int composeSettingsText(const Schedule& schedule, char* out, int capacity)
 {
+    const BoardSettings& boardSettings = schedule.settings;
+    const MessageTable& messageTable = schedule.table;
     TextOut text{out, capacity, 0, false};
     text.putLine("winX=", boardSettings.winX);
     text.putLine("winY=", boardSettings.winY);

@@ -104,10 +104,10 @@ bool onOneMonitor(const ScreenGeometry& screen, int32_t left, int32_t top, int32
     return left >= 0 && top >= 0 && right <= screen.width && bottom <= screen.height;
 }
 
-// Keeps a position whose visible board (the picture) stands wholly on one
-// monitor; anything else is pulled onto the primary screen by the size of
-// the whole window.
-void adjustPosition(const ScreenGeometry& screen)
+}  // namespace
+
+// The whole window's size pulls a board back onto the primary screen.
+void fitBoardOnScreen(BoardSettings& boardSettings, const ScreenGeometry& screen)
 {
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
@@ -126,8 +126,6 @@ void adjustPosition(const ScreenGeometry& screen)
     if (int64_t{boardSettings.winY} + kBoardOuterHeight > screen.height)
         boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - kBoardOuterHeight);
 }
-
-}  // namespace
 
 std::string_view untilFirstNul(std::string_view text)
 {
@@ -173,9 +171,10 @@ bool isWholeNumber(std::string_view value)
     return at == value.size();
 }
 
-void adjustBoardSettings(const ScreenGeometry& screen)
+void adjustBoardSettings(Schedule& schedule)
 {
-    adjustPosition(screen);
+    BoardSettings& boardSettings = schedule.settings;
+    MessageTable& messageTable = schedule.table;
     if (boardSettings.topmost < 0) boardSettings.topmost = 0;
     if (boardSettings.autoend < 0) boardSettings.autoend = 0;
     if (boardSettings.endsec < 0) boardSettings.endsec = 10;
@@ -189,11 +188,11 @@ bool settingsTextHasKey(std::string_view text)
     return keyLines > 0;
 }
 
-SettingsReadReport applySettingsText(std::string_view text, const ScreenGeometry& screen)
+SettingsReadReport applySettingsText(std::string_view text, Schedule& schedule)
 {
     const std::string_view read = untilFirstNul(text);
     buildKeyIndex(read);
-    const AppliedLines applied = applyWithFinder(read, screen, IndexFinder{});
+    const AppliedLines applied = applyWithFinder(read, schedule, IndexFinder{});
     const bool nulInside = read.size() < text.size();
     // Each key has its own line, so the lines used are as many as the keys
     // that took a value.

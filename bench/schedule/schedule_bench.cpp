@@ -11,14 +11,18 @@
 
 namespace {
 
+Schedule schedule;
+Calendar calendar;
+Agenda agenda;
+
 // Friday 14 March 2008: the every-Friday code 5, the second-Friday code 19
 // and the calendar code 314 all match today.
 void fillFullTable(const DateCode* codes, int codeCount)
 {
-    resetStore();
-    computeCalendar(2008, 3, 14, 5);
-    messageTable.MessageNum = kMaxMessages;
-    for (MessageEntry& entry : messageTable.entries) {
+    resetStore(schedule);
+    calendar = computeCalendar(2008, 3, 14, 5);
+    schedule.table.MessageNum = kMaxMessages;
+    for (MessageEntry& entry : schedule.table.entries) {
         // 30 bytes, the longest text the settings dialog accepts.
         std::strcpy(entry.text, "全角十五文字の予定をここに書く");
         entry.dateNum = kMaxDatesPerMessage;
@@ -29,7 +33,7 @@ void fillFullTable(const DateCode* codes, int codeCount)
 void runSelections(benchmark::State& state)
 {
     for (auto _ : state) {
-        selectAgenda();
+        selectAgenda(schedule, calendar, agenda);
         benchmark::DoNotOptimize(agenda.overflowText[0]);
         benchmark::ClobberMemory();
     }

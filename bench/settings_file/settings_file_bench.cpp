@@ -20,17 +20,19 @@
 
 namespace {
 
-constexpr ScreenGeometry kScreen = {1024, 768, nullptr};
+// What the benchmarks read into and write from.
+Schedule schedule;
+BoardState board;
 
 // 'messages' messages of 127-byte texts with 100 dates each, every value at
 // its longest: the largest file the writer makes when messages is 100.
 void fillStore(int messages)
 {
-    resetStore();
-    boardSettings = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
-    messageTable.MessageNum = messages;
+    resetStore(schedule);
+    schedule.settings = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+    schedule.table.MessageNum = messages;
     for (int i = 0; i < messages; ++i) {
-        MessageEntry& entry = messageTable.entries[i];
+        MessageEntry& entry = schedule.table.entries[i];
         std::memset(entry.text, 'x', kMessageTextSize - 1);
         entry.text[kMessageTextSize - 1] = '\0';
         entry.dateNum = kMaxDatesPerMessage;
@@ -42,7 +44,7 @@ std::string fileOf(int messages)
 {
     fillStore(messages);
     std::string text(kSettingsFileMaxBytes, '\0');
-    text.resize(static_cast<size_t>(composeSettingsText(text.data(), kSettingsFileMaxBytes)));
+    text.resize(static_cast<size_t>(composeSettingsText(schedule, text.data(), kSettingsFileMaxBytes)));
     return text;
 }
 
@@ -58,8 +60,8 @@ void BM_ParseLargestFile(benchmark::State& state)
 {
     const std::string& text = largestFile();
     for (auto _ : state) {
-        applySettingsText(text, kScreen);
-        benchmark::DoNotOptimize(messageTable);
+        applySettingsText(text, schedule);
+        benchmark::DoNotOptimize(schedule);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
@@ -82,8 +84,8 @@ void BM_ParseFileOfMessages(benchmark::State& state)
     if (files.count(messages) == 0) files[messages] = fileOf(messages);
     const std::string& text = files[messages];
     for (auto _ : state) {
-        applySettingsText(text, kScreen);
-        benchmark::DoNotOptimize(messageTable);
+        applySettingsText(text, schedule);
+        benchmark::DoNotOptimize(schedule);
     }
     state.counters["file_bytes"] = static_cast<double>(text.size());
 }
@@ -94,8 +96,8 @@ void BM_ParseLargestFileByScan(benchmark::State& state)
 {
     const std::string& text = largestFile();
     for (auto _ : state) {
-        applySettingsTextByScan(text, kScreen);
-        benchmark::DoNotOptimize(messageTable);
+        applySettingsTextByScan(text, schedule);
+        benchmark::DoNotOptimize(schedule);
     }
 }
 BENCHMARK(BM_ParseLargestFileByScan)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -104,7 +106,7 @@ void BM_ComposeLargestText(benchmark::State& state)
 {
     fillStore(kMaxMessages);
     static char text[kSettingsFileMaxBytes];
-    for (auto _ : state) benchmark::DoNotOptimize(composeSettingsText(text, kSettingsFileMaxBytes));
+    for (auto _ : state) benchmark::DoNotOptimize(composeSettingsText(schedule, text, kSettingsFileMaxBytes));
 }
 BENCHMARK(BM_ComposeLargestText);
 
@@ -118,10 +120,11 @@ void BM_SaveLargestStoreToFile(benchmark::State& state)
         return;
     }
     settingsPlatform = kSystemSettingsPlatform;
-    resetSettingsFileState();
+    resetBoardState(board);
     fillStore(kMaxMessages);
+    board.schedule = schedule;
     for (auto _ : state)
-        if (saveSettings(nullptr) != 0) state.SkipWithError("save failed");
+        if (saveSettings(board, nullptr) != 0) state.SkipWithError("save failed");
     std::remove("notavex.ini");
     if (chdir(previous) != 0 || rmdir(directory) != 0) state.SkipWithError("scratch directory left behind");
 }
@@ -150,8 +153,8 @@ int countLineEnds(const std::string& text)
 double parseSeconds(const std::string& text)
 {
     const double start = threadSeconds();
-    applySettingsText(text, kScreen);
-    benchmark::DoNotOptimize(messageTable);
+    applySettingsText(text, schedule);
+    benchmark::DoNotOptimize(schedule);
     return threadSeconds() - start;
 }
 

@@ -7,10 +7,11 @@
 
 namespace {
 
-INT_PTR onInitDialog(HWND dialog, LPARAM handleStore)
+INT_PTR onInitDialog(HWND dialog, LPARAM opening)
 {
-    *reinterpret_cast<HWND*>(handleStore) = dialog;
-    initSettingsDialog();
+    const SettingsDialogOpening& open = *reinterpret_cast<const SettingsDialogOpening*>(opening);
+    *open.handleStore = dialog;
+    initSettingsDialog(*open.board);
     mirrorControls(dialog);
     // TRUE: the dialog manager gives the first tab stop, OK, the focus.
     return TRUE;

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr int kKeySize = 16;
+// Room for any two numbers, though only 0..99 and 1..100 are asked for.
+constexpr int kKeySize = 24;
 
 struct ScanFinder {
     std::string_view fileText;
@@ -63,8 +64,8 @@ bool findKey(std::string_view key, std::string_view text, int& at)
     return false;
 }
 
-void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen)
+void applySettingsTextByScan(std::string_view text, Schedule& schedule)
 {
     text = untilFirstNul(text);
-    applyWithFinder(text, screen, ScanFinder{text});
+    applyWithFinder(text, schedule, ScanFinder{text});
 }

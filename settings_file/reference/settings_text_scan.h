@@ -10,7 +10,7 @@
 
 // The same result as applySettingsText, found by searching the text with
 // findKey for each key in turn.
-void applySettingsTextByScan(std::string_view text, const ScreenGeometry& screen);
+void applySettingsTextByScan(std::string_view text, Schedule& schedule);
 
 // Searches text for key from position at (in and out). A key counts only at
 // the start of a line (the first byte of the text, or the byte after a CR or

@@ -14,6 +14,10 @@
 
 namespace {
 
+Schedule schedule;
+MessageTable& messageTable = schedule.table;
+DayAgenda shown;
+
 // Collects what a writer prints.
 class Captured {
 public:
@@ -179,7 +183,7 @@ TEST(WriteJsonString, Escapes)
 TEST(WriteAgendaJson, ListsEveryFilledLineEvenOneThatLooksBlank)
 {
     ASSERT_TRUE(openCp932Decoder());
-    resetStore();
+    resetStore(schedule);
     messageTable.MessageNum = 2;
     std::strcpy(messageTable.entries[0].text, kBlankAgendaLine);
     messageTable.entries[0].dateNum = 1;
@@ -189,10 +193,10 @@ TEST(WriteAgendaJson, ListsEveryFilledLineEvenOneThatLooksBlank)
     messageTable.entries[1].dates[0] = 315;
     LocalDate date{};
     ASSERT_TRUE(parseDate("2008-03-14", date));
-    computeAgendaFor(date);
+    computeAgendaFor(schedule, date, shown);
 
     Captured out;
-    writeAgendaJson(out.file(), date);
+    writeAgendaJson(out.file(), date, shown);
     const std::string fifteenSpaces = [] {
         std::string s;
         for (int i = 0; i < 15; ++i) s += "\xE3\x80\x80";
@@ -209,7 +213,7 @@ TEST(WriteAgendaJson, ListsEveryFilledLineEvenOneThatLooksBlank)
 TEST(WriteAgendaText, MarksSpecificDaysAndShowsTheOverflow)
 {
     ASSERT_TRUE(openCp932Decoder());
-    resetStore();
+    resetStore(schedule);
     const char* texts[] = {"毎週", "第2金曜", "三月十四日", "四件目"};
     const DateCode codes[] = {5, 19, 314, 5};
     messageTable.MessageNum = 4;
@@ -220,10 +224,10 @@ TEST(WriteAgendaText, MarksSpecificDaysAndShowsTheOverflow)
     }
     LocalDate date{};
     ASSERT_TRUE(parseDate("2008-03-14", date));
-    computeAgendaFor(date);
+    computeAgendaFor(schedule, date, shown);
 
     Captured out;
-    writeAgendaText(out.file(), date);
+    writeAgendaText(out.file(), date, shown);
     EXPECT_EQ(out.text(),
         u8"2008年3月14日(金)の予定\n"
         u8"\n"

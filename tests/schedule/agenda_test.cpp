@@ -13,6 +13,13 @@
 
 namespace {
 
+Schedule schedule;
+MessageTable& messageTable = schedule.table;
+Calendar calendar;
+Agenda agenda;
+
+void select() { selectAgenda(schedule, calendar, agenda); }
+
 struct Message {
     std::string text;
     std::vector<DateCode> codes;
@@ -35,7 +42,7 @@ void PrintTo(const Line& line, std::ostream* out)
 
 void fillStore(const std::vector<Message>& messages)
 {
-    resetStore();
+    resetStore(schedule);
     messageTable.MessageNum = static_cast<int32_t>(messages.size());
     for (size_t i = 0; i < messages.size(); ++i) {
         MessageEntry& entry = messageTable.entries[i];
@@ -48,8 +55,8 @@ void fillStore(const std::vector<Message>& messages)
 void run(const std::vector<Message>& messages, Date date)
 {
     fillStore(messages);
-    computeCalendar(date.year, date.month, date.day, date.weekday);
-    selectAgenda();
+    calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
+    select();
 }
 
 // The lines a match filled, top to bottom. Checks on the way that every
@@ -184,10 +191,10 @@ TEST(SelectAgenda, CodesOfNeitherKindNeverMatch)
     // Every day of a leap year; 1 January 2008 was a Tuesday.
     int weekday = 2;
     for (int month = 1; month <= 12; ++month) {
-        for (int day = 1; day <= (month == 2 ? 29 : daysInMonth(month)); ++day) {
+        for (int day = 1; day <= (month == 2 ? 29 : daysInMonth(month, 2008)); ++day) {
             SCOPED_TRACE(std::to_string(month) + "/" + std::to_string(day));
-            computeCalendar(2008, month, day, weekday);
-            selectAgenda();
+            calendar = computeCalendar(2008, month, day, weekday);
+            select();
             EXPECT_TRUE(todayLines().empty());
             EXPECT_TRUE(tomorrowLines().empty());
             weekday = (weekday + 1) % 7;
@@ -201,8 +208,8 @@ TEST(SelectAgenda, MessageTextsAreReadOnlyUpToTheirBuffer)
     // one) is read as its first 127 bytes.
     fillStore({{"a", {5}}, {"b", {5}}, {"c", {5}}, {"d", {5}}});
     std::memset(messageTable.entries[3].text, 'x', kMessageTextSize);
-    computeCalendar(2008, 3, 14, 5);
-    selectAgenda();
+    calendar = computeCalendar(2008, 3, 14, 5);
+    select();
     EXPECT_EQ(std::string(agenda.overflowText), "[4件目の今日の予定]\r\n　" + std::string(127, 'x') + "\r\n");
 }
 
@@ -211,8 +218,8 @@ TEST(SelectAgenda, CountsOutsideTheTableAreClamped)
     fillStore({{"a", {5}}});
     messageTable.MessageNum = 1000;
     messageTable.entries[0].dateNum = -3;
-    computeCalendar(2008, 3, 14, 5);
-    selectAgenda();  // must read nothing beyond the table
+    calendar = computeCalendar(2008, 3, 14, 5);
+    select();  // must read nothing beyond the table
     EXPECT_TRUE(todayLines().empty());
 }
 
@@ -304,12 +311,14 @@ PlainAgenda plainSelection()
             for (int k = 0; k < e.dateNum; ++k) {
                 const int v = e.dates[k];
                 if (pass == 0 && v <= 100) {
-                    if (v == today.weekRuleCode || v == today.weekday) record(true, e.text, v == today.weekRuleCode);
-                    if (v == tomorrow.weekRuleCode || v == tomorrow.weekday)
-                        record(false, e.text, v == tomorrow.weekRuleCode);
+                    if (v == calendar.today.weekRuleCode || v == calendar.today.weekday)
+                        record(true, e.text, v == calendar.today.weekRuleCode);
+                    if (v == calendar.tomorrow.weekRuleCode || v == calendar.tomorrow.weekday)
+                        record(false, e.text, v == calendar.tomorrow.weekRuleCode);
                 } else if (pass == 1 && v > 100) {
-                    if (v / 100 == today.month && v % 100 == today.day) record(true, e.text, 1);
-                    if (v / 100 == tomorrow.month && v % 100 == tomorrow.day) record(false, e.text, 1);
+                    if (v / 100 == calendar.today.month && v % 100 == calendar.today.day) record(true, e.text, 1);
+                    if (v / 100 == calendar.tomorrow.month && v % 100 == calendar.tomorrow.day)
+                        record(false, e.text, 1);
                 }
             }
         }
@@ -328,10 +337,11 @@ TEST(SelectAgenda, AgreesWithThePlainSelectionOnRandomTables)
         const int month = 1 + int(random() % 12);
         const int day = 1 + int(random() % 31);
         const int weekday = int(random() % 7);
-        computeCalendar(2008 + int(random() % 4), month, day, weekday);
-        const DateCode near[] = {today.weekday, today.weekRuleCode, tomorrow.weekday, tomorrow.weekRuleCode,
-            today.month * 100 + today.day, tomorrow.month * 100 + tomorrow.day};
-        resetStore();
+        calendar = computeCalendar(2008 + int(random() % 4), month, day, weekday);
+        const DateCode near[] = {calendar.today.weekday, calendar.today.weekRuleCode, calendar.tomorrow.weekday,
+            calendar.tomorrow.weekRuleCode, calendar.today.month * 100 + calendar.today.day,
+            calendar.tomorrow.month * 100 + calendar.tomorrow.day};
+        resetStore(schedule);
         messageTable.MessageNum = int(random() % 101);
         for (int m = 0; m < messageTable.MessageNum; ++m) {
             MessageEntry& e = messageTable.entries[m];
@@ -344,7 +354,7 @@ TEST(SelectAgenda, AgreesWithThePlainSelectionOnRandomTables)
             for (int k = 0; k < e.dateNum; ++k)
                 e.dates[k] = random() % 4 ? near[random() % 6] : DateCode(int(random() % 1400) - 50);
         }
-        selectAgenda();
+        select();
         const PlainAgenda expected = plainSelection();
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(agenda.todayLines[i], expected.today[i]);

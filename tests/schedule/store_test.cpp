@@ -9,6 +9,10 @@
 
 namespace {
 
+Schedule schedule;
+BoardSettings& boardSettings = schedule.settings;
+MessageTable& messageTable = schedule.table;
+
 std::string labelOf(DateCode code)
 {
     char buf[kDateLabelSize];
@@ -28,7 +32,7 @@ TEST(ResetStore, PutsEveryFieldToItsDefault)
         for (DateCode& code : entry.dates) code = 314;
     }
 
-    resetStore();
+    resetStore(schedule);
 
     EXPECT_EQ(boardSettings.winX, 0);
     EXPECT_EQ(boardSettings.winY, 0);
@@ -150,15 +154,13 @@ TEST(WeekdayNames, AreSundayFirst)
     for (int i = 0; i < 7; ++i) EXPECT_STREQ(kWeekdayNames[i], expected[i]) << i;
 }
 
-TEST(DaysInMonth, FollowsTheYearOfTheLastCalendar)
+TEST(DaysInMonth, FollowsTheYear)
 {
-    computeCalendar(2009, 1, 1, 4);
     const int32_t expected[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int month = 1; month <= 12; ++month) EXPECT_EQ(daysInMonth(month), expected[month - 1]) << month;
-    computeCalendar(2008, 1, 1, 2);
-    EXPECT_EQ(daysInMonth(2), 29);
-    EXPECT_EQ(daysInMonth(0), 0);
-    EXPECT_EQ(daysInMonth(13), 0);
+    for (int month = 1; month <= 12; ++month) EXPECT_EQ(daysInMonth(month, 2009), expected[month - 1]) << month;
+    EXPECT_EQ(daysInMonth(2, 2008), 29);
+    EXPECT_EQ(daysInMonth(0, 2008), 0);
+    EXPECT_EQ(daysInMonth(13, 2008), 0);
 }
 
 }  // namespace

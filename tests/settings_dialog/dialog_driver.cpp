@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+BoardState testBoard;
+
 namespace {
 
 constexpr int kClickCode = 0;      // BN_CLICKED
@@ -21,7 +23,7 @@ Step press(int buttonId) { return {Act::Press, buttonId, 0, {}}; }
 DialogOutcome run(const Step& step)
 {
     switch (step.act) {
-    case Act::Init: initSettingsDialog(); return DialogOutcome::KeepOpen;
+    case Act::Init: initSettingsDialog(testBoard); return DialogOutcome::KeepOpen;
     case Act::Type: captureText(step.id, step.text); return dispatch(step.id, kTextChangeCode);
     case Act::SelectMessage:
     case Act::SelectDate:
@@ -57,17 +59,18 @@ std::string buttonMask()
 
 void setMessage(int index, const char* text, std::initializer_list<DateCode> dates)
 {
-    MessageEntry& entry = messageTable.entries[index];
+    MessageTable& table = testBoard.schedule.table;
+    MessageEntry& entry = table.entries[index];
     cp932CopyFit(entry.text, kMessageTextSize, text);
     entry.dateNum = 0;
     for (DateCode code : dates) entry.dates[entry.dateNum++] = code;
-    if (messageTable.MessageNum <= index) messageTable.MessageNum = index + 1;
+    if (table.MessageNum <= index) table.MessageNum = index + 1;
 }
 
 void loadStore(StoreKind kind)
 {
-    resetStore();
-    kDaysInMonth[1] = 28;
+    resetBoardState(testBoard);
+    MessageTable& messageTable = testBoard.schedule.table;
     if (kind == StoreKind::Empty) return;
     if (kind == StoreKind::FullTable) {
         for (int i = 0; i < kMaxMessages; ++i) setMessage(i, ("m" + std::to_string(i)).c_str(), {0});
@@ -94,8 +97,8 @@ std::string listItems(int controlId)
     return items;
 }
 
-std::vector<DateCode> storedDates(int message)
+std::vector<DateCode> storedDates(int message, const MessageTable& table)
 {
-    const MessageEntry& entry = messageTable.entries[message];
+    const MessageEntry& entry = table.entries[message];
     return std::vector<DateCode>(entry.dates, entry.dates + entry.dateNum);
 }

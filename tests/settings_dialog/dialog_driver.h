@@ -34,7 +34,12 @@ void runAll(const std::vector<Step>& steps);
 // add, change, delete message | add, change, delete date.
 std::string buttonMask();
 
-// Stores the tests start from.
+// The board the dialog opens on, and the table the dialog edits (its own
+// copy of the board's, while it is open).
+extern BoardState testBoard;
+inline MessageTable& messageTable = dialogState.schedule.table;
+
+// Schedules the board starts from.
 enum class StoreKind {
     Empty,
     Sample,     // 0 朝会 {16, 314, 1225}, 1 ゴミ出し {2}, 2 散歩 {5, 1231}
@@ -42,9 +47,9 @@ enum class StoreKind {
     Damaged,    // Sample and 3 壊れ {-1, 200, 45, 1315, 231}, codes only a hand-edited file holds
     FullTable,  // 100 messages "m0" .. "m99", each with the date {0}
 };
-void loadStore(StoreKind kind);
+void loadStore(StoreKind kind);  // into testBoard
 void setMessage(int index, const char* text, std::initializer_list<DateCode> dates);
 
 // The items of a list or box, joined by '|'.
 std::string listItems(int controlId);
-std::vector<DateCode> storedDates(int message);
+std::vector<DateCode> storedDates(int message, const MessageTable& table = messageTable);

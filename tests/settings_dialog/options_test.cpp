@@ -70,9 +70,9 @@ TEST(Options, OpeningShowsTheStoredOptions)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.endsec);
         loadStore(StoreKind::Empty);
-        boardSettings.topmost = c.topmost;
-        boardSettings.autoend = c.autoend;
-        boardSettings.endsec = c.endsec;
+        testBoard.schedule.settings.topmost = c.topmost;
+        testBoard.schedule.settings.autoend = c.autoend;
+        testBoard.schedule.settings.endsec = c.endsec;
         run(init());
         EXPECT_EQ(controlChecked(IDC_TOPMOST), c.topBox);
         EXPECT_EQ(controlChecked(IDC_AUTOEND), c.autoBox);
@@ -127,9 +127,9 @@ TEST_F(DialogWithFile, OkStoresTheOptionsAndSaves)
         captureText(IDC_ENDSEC, c.seconds);
         EXPECT_EQ(run(press(kOkId)), DialogOutcome::End);
         EXPECT_EQ(modalOpen, 0);
-        EXPECT_EQ(boardSettings.topmost, 1);
-        EXPECT_EQ(boardSettings.autoend, 1);
-        EXPECT_EQ(boardSettings.endsec, c.endsec);
+        EXPECT_EQ(testBoard.schedule.settings.topmost, 1);
+        EXPECT_EQ(testBoard.schedule.settings.autoend, 1);
+        EXPECT_EQ(testBoard.schedule.settings.endsec, c.endsec);
         EXPECT_EQ(access("notavex.ini", F_OK), 0);
     }
 }
@@ -143,11 +143,11 @@ TEST_F(DialogWithFile, CancelReloadsWhatOkSaved)
     runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE), click(IDC_AUTOEND)});
     EXPECT_EQ(run(press(kCancelId)), DialogOutcome::End);
     EXPECT_EQ(modalOpen, 0);
-    ASSERT_EQ(messageTable.MessageNum, 3);
-    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
-    EXPECT_EQ(storedDates(0), std::vector<DateCode>({16, 314, 1225}));
-    EXPECT_STREQ(messageTable.entries[2].text, "散歩");
-    EXPECT_EQ(boardSettings.autoend, 0);
+    ASSERT_EQ(testBoard.schedule.table.MessageNum, 3);
+    EXPECT_STREQ(testBoard.schedule.table.entries[0].text, "朝会");
+    EXPECT_EQ(storedDates(0, testBoard.schedule.table), std::vector<DateCode>({16, 314, 1225}));
+    EXPECT_STREQ(testBoard.schedule.table.entries[2].text, "散歩");
+    EXPECT_EQ(testBoard.schedule.settings.autoend, 0);
 }
 
 TEST_F(DialogWithFile, CancelPutsBackTheOpeningStateAndLeavesTheFileAlone)
@@ -161,10 +161,10 @@ TEST_F(DialogWithFile, CancelPutsBackTheOpeningStateAndLeavesTheFileAlone)
     runAll({selectMessage(0), press(IDC_DELETE_MESSAGE), type("追加"), press(IDC_ADD_MESSAGE), click(IDC_AUTOEND)});
     EXPECT_EQ(run(press(kCancelId)), DialogOutcome::End);
     EXPECT_NE(access("notavex.ini", F_OK), 0);
-    ASSERT_EQ(messageTable.MessageNum, 3);
-    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
-    EXPECT_EQ(storedDates(0), std::vector<DateCode>({16, 314, 1225}));
-    EXPECT_EQ(boardSettings.autoend, 0);
+    ASSERT_EQ(testBoard.schedule.table.MessageNum, 3);
+    EXPECT_STREQ(testBoard.schedule.table.entries[0].text, "朝会");
+    EXPECT_EQ(storedDates(0, testBoard.schedule.table), std::vector<DateCode>({16, 314, 1225}));
+    EXPECT_EQ(testBoard.schedule.settings.autoend, 0);
 }
 
 TEST_F(DialogWithFile, NotificationsReachTheirHandlersOnly)

@@ -53,7 +53,7 @@ void nothing() { }
 const RuleCase kRuleCases[] = {
     {"read_whole_and_unchanged", kWholeFile, nothing, false},
     {"lf_line_ends_are_read_whole", withLfLineEnds(kWholeFile), nothing, false},
-    {"saved_by_the_program_before", kWholeFile, [] { saveSettings(kOwner); }, false},
+    {"saved_by_the_program_before", kWholeFile, [] { saveSettings(board, kOwner); }, false},
     {"message_beyond_MessageNum", kWholeFile + "01Num=0\r\n0100=予備\r\n", nothing, true},
     {"date_beyond_dateNum", kWholeFile + "0002=19\r\n", nothing, true},
     {"repeated_key", kWholeFile + "winX=50\r\n", nothing, true},
@@ -72,12 +72,12 @@ class BackupRule : public StoreTest, public ::testing::WithParamInterface<RuleCa
 TEST_P(BackupRule, KeepsAnyVersionTheProgramDidNotWriteOrTakeInWhole)
 {
     fake.files[kPath].bytes = GetParam().file;
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     GetParam().between();
     const std::string before = bytesOf(kPath);
     fake.boxes.clear();
     addMessage("新しい予定", {2});
-    EXPECT_EQ(saveSettings(kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_TRUE(fake.boxes.empty());
     EXPECT_EQ(bytesOf(kPath), composedSettingsText());
     if (GetParam().backup)
@@ -97,12 +97,12 @@ TEST_F(Backups, AreNumberedNeverOverwrittenAndAtMostTwentyKept)
     // Read-only, as a careful user might leave it: still never written over.
     fake.files[kFirstBackup] = FakeFile{"the first", true};
     fake.files[kPath].bytes = "not a settings file\r\n";
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     fake.boxes.clear();  // its READ ERROR
     for (int run = 1; run <= 21; ++run) {
         const std::string outside = "version " + std::to_string(run) + "\r\n";
         fake.files[kPath].bytes = outside;
-        ASSERT_EQ(saveSettings(kOwner), 0);
+        ASSERT_EQ(saveSettings(board, kOwner), 0);
         EXPECT_EQ(bytesOf(backupName(run)), outside);
     }
     // 22 were made: the two oldest went.
@@ -112,7 +112,7 @@ TEST_F(Backups, AreNumberedNeverOverwrittenAndAtMostTwentyKept)
 
     // The newest backup already holds this version: no new one.
     fake.files[kPath].bytes = "version 21\r\n";
-    EXPECT_EQ(saveSettings(kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_FALSE(exists(backupName(22)));
     EXPECT_TRUE(fake.boxes.empty());
 }
@@ -123,7 +123,7 @@ TEST_F(Backups, FailedCopyLeavesNoPartialFileAndTheEarlierBackupAsItWas)
     const std::string outside = "version of an editor\r\n" + std::string(1000, 'x');
     fake.files[kPath].bytes = outside;
     fake.shortCopy = true;  // the disk fills up half-way
-    EXPECT_EQ(saveSettings(kOwner), -1);
+    EXPECT_EQ(saveSettings(board, kOwner), -1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].caption, "OPEN ERROR");
     EXPECT_EQ(bytesOf(kPath), outside);
@@ -131,7 +131,7 @@ TEST_F(Backups, FailedCopyLeavesNoPartialFileAndTheEarlierBackupAsItWas)
     EXPECT_EQ(fake.files.size(), 2u);  // nothing partial anywhere
 
     fake.shortCopy = false;
-    EXPECT_EQ(saveSettings(kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_EQ(bytesOf(backupName(1)), outside);
 }
 
@@ -139,17 +139,17 @@ struct ReadErrorCase {
     const char* name;
     std::string file;
     bool box;
-    int32_t winX;  // 300 before the load
+    int32_t winX;  // 300 before the load, which takes a whole fresh schedule
 };
 
 void PrintTo(const ReadErrorCase& c, std::ostream* out) { *out << c.name; }
 
 const ReadErrorCase kReadErrorCases[] = {
     {"zero_byte_inside", "winX=40\r\n" + std::string(1, '\0') + "winY=30\r\n", true, 40},
-    {"no_key_at_all", "予定：歯医者 3月14日\r\n", true, 300},
-    {"keys_only_inside_lines", " winX=40\r\n", true, 300},
+    {"no_key_at_all", "予定：歯医者 3月14日\r\n", true, 0},
+    {"keys_only_inside_lines", " winX=40\r\n", true, 0},
     {"a_character_cp932_lacks", u8"winX=40\r\nMessageNum=1\r\n0000=歯医者 \U0001F9B7\r\n", true, 40},
-    {"empty_file", "", false, 300},
+    {"empty_file", "", false, 0},
     {"unused_lines_only_need_a_backup", "winX=40\r\nメモ\r\n", false, 40},
 };
 
@@ -159,7 +159,7 @@ TEST_P(ReadError, IsShownOnceAndWhatCanBeReadIsRead)
 {
     boardSettings.winX = 300;
     fake.files[kPath].bytes = GetParam().file;
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winX, GetParam().winX);
     if (GetParam().box) {
         ASSERT_EQ(fake.boxes.size(), 1u);

@@ -94,9 +94,9 @@ TEST_F(ComposeTest, TooSmallBufferIsRefusedWithoutWritingPastIt)
     fillWorkedExample();
     char buffer[160];
     std::memset(buffer, '#', sizeof buffer);
-    EXPECT_EQ(composeSettingsText(buffer, 100), -1);
+    EXPECT_EQ(composeSettingsText(board.schedule, buffer, 100), -1);
     for (size_t at = 100; at < sizeof buffer; ++at) ASSERT_EQ(buffer[at], '#') << at;
-    EXPECT_EQ(composeSettingsText(buffer, 153), 153);
+    EXPECT_EQ(composeSettingsText(board.schedule, buffer, 153), 153);
 }
 
 }  // namespace

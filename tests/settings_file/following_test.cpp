@@ -21,7 +21,7 @@ protected:
     {
         StoreTest::SetUp();
         fake.files[kPath].bytes = kStart;
-        loadSettings(kOwner);
+        loadSettings(board, kOwner);
     }
     std::vector<std::string> captions() const
     {
@@ -33,50 +33,50 @@ protected:
 
 TEST_F(Following, CalendarIsComputedAgainForANewDayOnly)
 {
-    EXPECT_FALSE(followLocalDate(fake.date));
+    EXPECT_FALSE(followLocalDate(board, fake.date));
     fake.date = {2008, 3, 15, 6};
-    EXPECT_TRUE(followLocalDate(fake.date));
-    EXPECT_EQ(today.day, 15);
-    EXPECT_EQ(tomorrow.weekday, 0);
-    EXPECT_FALSE(followLocalDate(fake.date));
+    EXPECT_TRUE(followLocalDate(board, fake.date));
+    EXPECT_EQ(board.calendar.today.day, 15);
+    EXPECT_EQ(board.calendar.tomorrow.weekday, 0);
+    EXPECT_FALSE(followLocalDate(board, fake.date));
     // A year on, February is the new year's.
     fake.date = {2009, 2, 28, 6};
-    EXPECT_TRUE(followLocalDate(fake.date));
-    EXPECT_EQ(tomorrow.month, 3);
+    EXPECT_TRUE(followLocalDate(board, fake.date));
+    EXPECT_EQ(board.calendar.tomorrow.month, 3);
     // A clock set back is a new day too.
     fake.date = {2008, 3, 14, 5};
-    EXPECT_TRUE(followLocalDate(fake.date));
-    EXPECT_EQ(today.day, 14);
+    EXPECT_TRUE(followLocalDate(board, fake.date));
+    EXPECT_EQ(board.calendar.today.day, 14);
 }
 
 TEST_F(Following, ChangeIsReadOnceItHoldsStillAndTheBoardKeepsItsPlace)
 {
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unchanged);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unchanged);
     writeOutside(kPath, kEdited.substr(0, 20));  // an editor half-way through
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::settling);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
     writeOutside(kPath, kEdited);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::settling);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
     EXPECT_EQ(messageTable.MessageNum, 0);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::reloaded);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::reloaded);
     EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
     EXPECT_EQ(boardSettings.endsec, 7);
     EXPECT_EQ(boardSettings.winX, 40);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unchanged);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unchanged);
 
     // The program's own saves are no outside change, and need no backup.
-    EXPECT_EQ(saveSettings(kOwner), 0);
-    EXPECT_EQ(saveSettings(kOwner), 0);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unchanged);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unchanged);
     EXPECT_EQ(fake.files.count("notavex.ini.bak"), 0u);
 
     // A file that went away is left alone.
     fake.files.erase(kPath);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unchanged);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unchanged);
     EXPECT_EQ(messageTable.MessageNum, 1);
 
     // Before the save at close, a change is read at once.
     writeOutside(kPath, kStart);
-    EXPECT_EQ(catchUpWithSettingsFile(kOwner), FileLook::reloaded);
+    EXPECT_EQ(catchUpWithSettingsFile(board, kOwner), FileLook::reloaded);
     EXPECT_EQ(messageTable.MessageNum, 0);
     EXPECT_TRUE(fake.boxes.empty());
 }
@@ -106,12 +106,12 @@ class UnreadableChange : public Following, public ::testing::WithParamInterface<
 TEST_P(UnreadableChange, IsTriedAtEachLookAndShownOnceAfterTwoFailures)
 {
     GetParam().make();
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::settling);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unreadable);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unreadable);
     EXPECT_TRUE(fake.boxes.empty());
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unreadable);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unreadable);
     EXPECT_EQ(captions(), std::vector<std::string>({GetParam().caption}));
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::unreadable);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unreadable);
     EXPECT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(boardSettings.winX, 40);
     EXPECT_EQ(messageTable.MessageNum, 0);
@@ -119,8 +119,8 @@ TEST_P(UnreadableChange, IsTriedAtEachLookAndShownOnceAfterTwoFailures)
     // Mended, it is read.
     fake.files[kPath].locked = false;
     writeOutside(kPath, kEdited);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::settling);
-    EXPECT_EQ(lookAtSettingsFile(kOwner), FileLook::reloaded);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::reloaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableChange, ::testing::ValuesIn(kTroubleCases),

@@ -48,11 +48,11 @@ TEST_F(LoadSave, ErrorTextsAreCp932Bytes)
 TEST_F(LoadSave, MissingFileIsCreatedFromTheStoreUnadjusted)
 {
     boardSettings.winX = -20;  // a load that reads would make it 0
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winX, -20);
     resetStore();
     fake.files.clear();
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_TRUE(fileIs(kPath, kDefaultFile));
     EXPECT_FALSE(exists(kTemporary));
     EXPECT_TRUE(fake.boxes.empty());
@@ -62,10 +62,10 @@ TEST_F(LoadSave, CalendarIsComputedFirstWhateverBecomesOfTheFile)
 {
     fake.files[kPath].locked = true;
     fake.date = {2008, 2, 28, 4};
-    loadSettings(kOwner);
-    EXPECT_EQ(today.month, 2);
-    EXPECT_EQ(today.weekRuleCode, 32);
-    EXPECT_EQ(tomorrow.day, 29);
+    loadSettings(board, kOwner);
+    EXPECT_EQ(board.calendar.today.month, 2);
+    EXPECT_EQ(board.calendar.today.weekRuleCode, 32);
+    EXPECT_EQ(board.calendar.tomorrow.day, 29);
 }
 
 TEST_F(LoadSave, ExistingFileIsReadAndAdjustedForTheSeamsScreen)
@@ -73,7 +73,7 @@ TEST_F(LoadSave, ExistingFileIsReadAndAdjustedForTheSeamsScreen)
     fake.files[kPath].bytes = "winX=2000\r\nwinY=100\r\n" + std::string(kUsersFile.substr(9));
     fake.screen = {1280, 1024};
     fake.monitors = {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winX, 2000);  // on the second monitor
     EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
     EXPECT_EQ(messageTable.entries[0].dates[0], 314);
@@ -93,10 +93,10 @@ TEST_F(LoadSave, FilesInOtherEncodingsAreReadAsTheirCp932TwinAndSavedInCp932)
         resetStore();
         fake.files.clear();
         fake.files[kPath].bytes = file;
-        EXPECT_EQ(loadSettings(kOwner), 0);
+        EXPECT_EQ(loadSettings(board, kOwner), 0);
         EXPECT_EQ(boardSettings.winX, 40);  // the mark does not stick to the first key
         EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
-        EXPECT_EQ(saveSettings(kOwner), 0);
+        EXPECT_EQ(saveSettings(board, kOwner), 0);
         EXPECT_TRUE(fileIs(kPath, composedSettingsText()));
         EXPECT_TRUE(fileIs(kBackup, file));  // the original, byte for byte
         EXPECT_TRUE(fake.boxes.empty());
@@ -106,10 +106,10 @@ TEST_F(LoadSave, FilesInOtherEncodingsAreReadAsTheirCp932TwinAndSavedInCp932)
 TEST_F(LoadSave, ReadOnlyFileIsReadButNotReplaced)
 {
     fake.files[kPath] = FakeFile{std::string(kUsersFile), true};
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winX, 40);
     boardSettings.winX = 80;
-    EXPECT_EQ(saveSettings(kOwner), -1);
+    EXPECT_EQ(saveSettings(board, kOwner), -1);
     EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
     EXPECT_TRUE(fileIs(kPath, kUsersFile));
     EXPECT_FALSE(exists(kTemporary));
@@ -121,13 +121,13 @@ TEST_F(LoadSave, FilesUpTo256KiBAreReadAndLargerOnesRefused)
     atLimit += std::string(kSettingsFileMaxBytes - atLimit.size() - 11, 'x') + "\r\nwinY=33\r\n";
     ASSERT_EQ(atLimit.size(), static_cast<size_t>(kSettingsFileMaxBytes));
     fake.files[kPath].bytes = atLimit;
-    EXPECT_EQ(loadSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winY, 33);
 
     resetStore();
     boardSettings.winX = -20;
     fake.files[kPath].bytes = atLimit + "\n";
-    EXPECT_EQ(loadSettings(kOwner), -1);
+    EXPECT_EQ(loadSettings(board, kOwner), -1);
     EXPECT_TRUE(shownOnce("SIZE ERROR", kSizeError));
     EXPECT_EQ(boardSettings.winX, -20);  // not even adjusted
 }
@@ -164,7 +164,7 @@ protected:
 
 TEST_P(UnreadableFile, IsReportedAndLeavesTheStoreAsItWas)
 {
-    EXPECT_EQ(loadSettings(kOwner), -1);
+    EXPECT_EQ(loadSettings(board, kOwner), -1);
     EXPECT_TRUE(shownOnce(GetParam().caption, GetParam().caption == "OPEN ERROR" ? kOpenError : kSizeError));
     EXPECT_TRUE(storeEquals(before));
     EXPECT_TRUE(fileIs(kPath, oldBytes));
@@ -172,11 +172,11 @@ TEST_P(UnreadableFile, IsReportedAndLeavesTheStoreAsItWas)
 
 TEST_P(UnreadableFile, IsBackedUpBeforeTheNextSaveOrKept)
 {
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     fake.boxes.clear();
     fake.files[kBackup].bytes = "an older backup";
     const bool copyable = !fake.files[kPath].locked;
-    EXPECT_EQ(saveSettings(kOwner), copyable ? 0 : -1);
+    EXPECT_EQ(saveSettings(board, kOwner), copyable ? 0 : -1);
     if (copyable) {
         // A new backup beside the older one, which stays as it was.
         EXPECT_TRUE(fileIs("notavex.ini.1.bak", oldBytes));
@@ -186,7 +186,7 @@ TEST_P(UnreadableFile, IsBackedUpBeforeTheNextSaveOrKept)
         // The file now holds the store; once it reads again, saving again
         // makes no backup.
         fake.failOpen = fake.shortRead = false;
-        EXPECT_EQ(saveSettings(kOwner), 0);
+        EXPECT_EQ(saveSettings(board, kOwner), 0);
         EXPECT_FALSE(exists("notavex.ini.2.bak"));
     } else {
         EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
@@ -203,11 +203,11 @@ TEST_F(LoadSave, FailedBackupKeepsTheUnreadFile)
 {
     fake.files[kPath].bytes = kUsersFile;
     fake.shortRead = true;
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     fake.shortRead = false;
     fake.failCopy = true;
     fake.boxes.clear();
-    EXPECT_EQ(saveSettings(kOwner), -1);
+    EXPECT_EQ(saveSettings(board, kOwner), -1);
     EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
     EXPECT_TRUE(fileIs(kPath, kUsersFile));
     EXPECT_FALSE(exists(kBackup));
@@ -218,10 +218,10 @@ TEST_F(LoadSave, FileReadWholeAfterAFailedLoadNeedsNoBackup)
 {
     fake.files[kPath].bytes = kUsersFile;
     fake.failOpen = true;
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     fake.failOpen = false;
-    EXPECT_EQ(loadSettings(kOwner), 0);
-    EXPECT_EQ(saveSettings(kOwner), 0);
+    EXPECT_EQ(loadSettings(board, kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_FALSE(exists(kBackup));
 }
 
@@ -246,10 +246,10 @@ class FailedSave : public LoadSave, public ::testing::WithParamInterface<SaveFau
 TEST_P(FailedSave, KeepsTheOldFileByteForByte)
 {
     fake.files[kPath].bytes = kUsersFile;
-    loadSettings(kOwner);  // so that replacing it needs no backup
+    loadSettings(board, kOwner);  // so that replacing it needs no backup
     GetParam().inject();
     addMessage("new", {1});
-    EXPECT_EQ(saveSettings(kOwner), -1);
+    EXPECT_EQ(saveSettings(board, kOwner), -1);
     EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
     EXPECT_TRUE(fileIs(kPath, kUsersFile));
     EXPECT_FALSE(exists(kTemporary));
@@ -264,7 +264,7 @@ class FailedCreate : public FailedSave { };
 TEST_P(FailedCreate, LeavesNoFileWhereThereWasNone)
 {
     GetParam().inject();
-    EXPECT_EQ(loadSettings(kOwner), 0);  // not found: creating it was tried
+    EXPECT_EQ(loadSettings(board, kOwner), 0);  // not found: creating it was tried
     EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
     EXPECT_FALSE(exists(kPath));
     EXPECT_FALSE(exists(kTemporary));
@@ -277,12 +277,12 @@ INSTANTIATE_TEST_SUITE_P(Faults, FailedCreate, ::testing::ValuesIn(kSaveFaults, 
 TEST_F(LoadSave, SaveReplacesTheFileWithTheWholeText)
 {
     fake.files[kPath].bytes = kUsersFile;
-    loadSettings(kOwner);
+    loadSettings(board, kOwner);
     resetStore();
     boardSettings = {1000, 600, 0, 1, 30};
     addMessage("Recycling day", {2, 19});
     addMessage("Dentist 10:30", {314});
-    EXPECT_EQ(saveSettings(kOwner), 0);
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_TRUE(fileIs(kPath, composedSettingsText()));
     EXPECT_EQ(fake.files[kPath].bytes.size(), 153u);
     EXPECT_FALSE(exists(kTemporary));

@@ -46,7 +46,7 @@ class MonitorPosition : public StoreTest, public ::testing::WithParamInterface<P
 TEST_P(MonitorPosition, IsKeptOnlyWhollyOnOneMonitor)
 {
     const PositionCase& c = GetParam();
-    applySettingsText("winX=" + std::to_string(c.winX) + "\r\nwinY=" + std::to_string(c.winY) + "\r\n", kThreeMonitors);
+    applyText("winX=" + std::to_string(c.winX) + "\r\nwinY=" + std::to_string(c.winY) + "\r\n", kThreeMonitors);
     EXPECT_EQ(boardSettings.winX, c.expectedX);
     EXPECT_EQ(boardSettings.winY, c.expectedY);
 }
@@ -63,10 +63,10 @@ bool onlyThe800x600Screen(int32_t left, int32_t top, int32_t right, int32_t bott
 // may stand flush with its right and bottom edges.
 TEST_F(StoreTest, OneMonitorGivesThePrimaryScreenAdjustment)
 {
-    applySettingsText("winX=550\r\nwinY=500\r\n", kScreen800x600);
+    applyText("winX=550\r\nwinY=500\r\n", kScreen800x600);
     EXPECT_EQ(boardSettings.winX, 550);
     EXPECT_EQ(boardSettings.winY, 500);
-    applySettingsText("winX=551\r\nwinY=501\r\n", kScreen800x600);
+    applyText("winX=551\r\nwinY=501\r\n", kScreen800x600);
     EXPECT_EQ(boardSettings.winX, 544);
     EXPECT_EQ(boardSettings.winY, 494);
 
@@ -75,9 +75,9 @@ TEST_F(StoreTest, OneMonitorGivesThePrimaryScreenAdjustment)
     for (int round = 0; round < 5000; ++round) {
         const std::string text =
             "winX=" + std::to_string(coordinate(random)) + "\r\nwinY=" + std::to_string(coordinate(random)) + "\r\n";
-        applySettingsText(text, ScreenGeometry{800, 600, onlyThe800x600Screen});
+        applyText(text, ScreenGeometry{800, 600, onlyThe800x600Screen});
         const BoardSettings withMonitor = boardSettings;
-        applySettingsText(text, kScreen800x600);
+        applyText(text, kScreen800x600);
         ASSERT_EQ(withMonitor.winX, boardSettings.winX) << text;
         ASSERT_EQ(withMonitor.winY, boardSettings.winY) << text;
     }

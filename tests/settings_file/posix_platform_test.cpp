@@ -1,7 +1,7 @@
 // The native seam on real files in a scratch directory.
 #include "settings_file/platform.h"
 #include "settings_file/settings_file.h"
-#include "schedule/store.h"
+#include "tests/settings_file/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,7 @@ protected:
         ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
         ASSERT_EQ(chdir(pattern), 0);
         settingsPlatform = kSystemSettingsPlatform;
-        resetStore();
-        resetSettingsFileState();
+        resetBoardState(board);
     }
     void TearDown() override
     {
@@ -124,15 +123,15 @@ TEST_F(PosixPlatform, BackupPrimitivesNeverReplaceAndCompareWholeFiles)
 
 TEST_F(PosixPlatform, LoadCreatesTheDefaultFileAndSaveKeepsAReadOnlyOne)
 {
-    EXPECT_EQ(loadSettings(nullptr), 0);
+    EXPECT_EQ(loadSettings(board, nullptr), 0);
     EXPECT_EQ(read("notavex.ini"), "winX=0\r\nwinY=0\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n");
 
     write("notavex.ini", "winX=40\r\nwinY=30\r\n");
     ASSERT_EQ(chmod("notavex.ini", 0444), 0);
-    EXPECT_EQ(loadSettings(nullptr), 0);
+    EXPECT_EQ(loadSettings(board, nullptr), 0);
     EXPECT_EQ(boardSettings.winX, 40);
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(saveSettings(nullptr), -1);
+    EXPECT_EQ(saveSettings(board, nullptr), -1);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("OPEN ERROR"), std::string::npos);
     EXPECT_EQ(read("notavex.ini"), "winX=40\r\nwinY=30\r\n");
     EXPECT_FALSE(exists("notavex.ini.tmp"));

@@ -153,7 +153,7 @@ TEST_F(ReadTest, KeptValuesAreAdjustedToo)
 
 TEST_F(ReadTest, ScreenNarrowerThanTheBoardLeavesANegativePosition)
 {
-    applySettingsText("winX=10\r\nwinY=10\r\n", ScreenGeometry{200, 100, nullptr});
+    applyText("winX=10\r\nwinY=10\r\n", ScreenGeometry{200, 100, nullptr});
     EXPECT_EQ(boardSettings.winX, -56);
     EXPECT_EQ(boardSettings.winY, -6);
 }

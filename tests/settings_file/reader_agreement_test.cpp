@@ -106,12 +106,12 @@ TEST_F(ReaderAgreement, IndexedReaderMatchesThePlainKeySearch)
         messageTable.entries[2].dateNum = 4;
         const StoreCopy before = copyStore();
 
-        applySettingsTextByScan(text, kScreen800x600);
+        applySettingsTextByScan(text, board.schedule);
         const StoreCopy byScan = copyStore();
 
         boardSettings = before.settings;
         messageTable = *before.table;
-        applySettingsText(text, kScreen800x600);
+        applySettingsText(text, board.schedule);
         ASSERT_TRUE(storeEquals(byScan)) << "round " << round << ": " << ::testing::PrintToString(text);
     }
 }

@@ -74,9 +74,9 @@ protected:
     void saveAndLoadBack(const char* what)
     {
         const StoreCopy saved = copyStore();
-        ASSERT_EQ(saveSettings(nullptr), 0) << what;
+        ASSERT_EQ(saveSettings(board, nullptr), 0) << what;
         resetStore();
-        ASSERT_EQ(loadSettings(nullptr), 0) << what;
+        ASSERT_EQ(loadSettings(board, nullptr), 0) << what;
         ASSERT_TRUE(countedPartsEqual(saved)) << what;
         ASSERT_TRUE(fake.boxes.empty()) << what;
     }

@@ -1,14 +1,13 @@
 #include "tests/settings_file/store_fixture.h"
 
-#include "settings_file/settings_file.h"
-
 #include <cstring>
+
+BoardState board;
 
 void StoreTest::SetUp()
 {
     installFakePlatform();
-    resetStore();
-    resetSettingsFileState();
+    resetBoardState(board);
 }
 
 void StoreTest::TearDown() { removeFakePlatform(); }
@@ -26,12 +25,16 @@ void addMessage(std::string_view text, std::initializer_list<DateCode> dates)
 std::string composedSettingsText()
 {
     std::string text(kSettingsFileMaxBytes, '\0');
-    const int length = composeSettingsText(text.data(), kSettingsFileMaxBytes);
+    const int length = composeSettingsText(board.schedule, text.data(), kSettingsFileMaxBytes);
     text.resize(length < 0 ? 0 : static_cast<size_t>(length));
     return text;
 }
 
-void applyText(std::string_view text) { applySettingsText(text, kScreen800x600); }
+void applyText(std::string_view text, const ScreenGeometry& screen)
+{
+    applySettingsText(text, board.schedule);
+    fitBoardOnScreen(boardSettings, screen);
+}
 
 StoreCopy copyStore() { return {boardSettings, std::make_unique<MessageTable>(messageTable)}; }
 

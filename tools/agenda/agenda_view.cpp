@@ -1,7 +1,5 @@
 #include "tools/agenda/agenda_view.h"
 
-#include "schedule/agenda.h"
-#include "schedule/calendar.h"
 #include "schedule/store.h"
 #include "tools/agenda/cp932_utf8.h"
 
@@ -126,8 +124,23 @@ struct DayView {
     int filledLines() const { return matches < kAgendaLines ? matches : kAgendaLines; }
 };
 
-DayView todayView() { return {today, agenda.todayLines, agenda.todayMarks, agenda.todayMatches}; }
-DayView tomorrowView() { return {tomorrow, agenda.tomorrowLines, agenda.tomorrowMarks, agenda.tomorrowMatches}; }
+DayView todayView(const DayAgenda& shown)
+{
+    const Agenda& agenda = shown.agenda;
+    return {shown.calendar.today, agenda.todayLines, agenda.todayMarks, agenda.todayMatches};
+}
+
+DayView tomorrowView(const DayAgenda& shown)
+{
+    const Agenda& agenda = shown.agenda;
+    return {shown.calendar.tomorrow, agenda.tomorrowLines, agenda.tomorrowMarks, agenda.tomorrowMatches};
+}
+
+std::string_view overflowText(const Agenda& agenda)
+{
+    return toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
+        sizeof overflowUtf8);
+}
 
 void writeJsonDay(std::FILE* out, const DayView& day)
 {
@@ -231,10 +244,10 @@ void formatFileError(FileReadResult result, const char* path, char* error, int e
     fail(error, errorSize, format, path);
 }
 
-void computeAgendaFor(const LocalDate& date)
+void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda& shown)
 {
-    computeCalendar(date.year, date.month, date.day, date.weekday);
-    selectAgenda();
+    shown.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
+    selectAgenda(schedule, shown.calendar, shown.agenda);
 }
 
 void writeJsonString(std::FILE* out, std::string_view text)
@@ -261,26 +274,25 @@ void writeJsonString(std::FILE* out, std::string_view text)
     std::fputc('"', out);
 }
 
-void writeAgendaJson(std::FILE* out, const LocalDate& date)
+void writeAgendaJson(std::FILE* out, const LocalDate& date, const DayAgenda& shown)
 {
     std::fprintf(out, "{\"date\":\"%04d-%02d-%02d\",\"today\":", date.year, date.month, date.day);
-    writeJsonDay(out, todayView());
+    writeJsonDay(out, todayView(shown));
     put(out, ",\"tomorrow\":");
-    writeJsonDay(out, tomorrowView());
+    writeJsonDay(out, tomorrowView(shown));
     put(out, ",\"overflow\":");
-    writeJsonString(out,
-        toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
-            sizeof overflowUtf8));
+    writeJsonString(out, overflowText(shown.agenda));
     put(out, "}\n");
 }
 
-void writeAgendaText(std::FILE* out, const LocalDate& date)
+void writeAgendaText(std::FILE* out, const LocalDate& date, const DayAgenda& shown)
 {
+    const Agenda& agenda = shown.agenda;
     std::fprintf(out, u8"%d年", date.year);
-    writeDayTitle(out, today);
+    writeDayTitle(out, shown.calendar.today);
     put(out, u8"の予定\n\n");
-    writeTextDay(out, u8"今日 ", todayView());
-    writeTextDay(out, u8"明日 ", tomorrowView());
+    writeTextDay(out, u8"今日 ", todayView(shown));
+    writeTextDay(out, u8"明日 ", tomorrowView(shown));
 
     bool anyMarked = false;
     for (int i = 0; i < kAgendaLines; ++i) anyMarked = anyMarked || agenda.todayMarks[i] || agenda.tomorrowMarks[i];
@@ -289,10 +301,7 @@ void writeAgendaText(std::FILE* out, const LocalDate& date)
     if (agenda.overflow) {
         // The board's overflow box, with Unix line ends.
         put(out, u8"\n４件以上の予定があります。\n");
-        putShown(out,
-            toUtf8(std::string_view(agenda.overflowText, strnlen(agenda.overflowText, kOverflowTextSize)), overflowUtf8,
-                sizeof overflowUtf8),
-            true);
+        putShown(out, overflowText(agenda), true);
     }
 }
 

@@ -6,6 +6,8 @@
 // The pieces of the tool, apart from its entry, so that tests reach them.
 #pragma once
 
+#include "schedule/agenda.h"
+#include "schedule/calendar.h"
 #include "settings_file/platform.h"
 
 #include <cstdio>
@@ -44,14 +46,22 @@ bool parseDate(std::string_view text, LocalDate& date);
 // 0 = Sunday, for a date of the Gregorian calendar.
 int weekdayOf(int year, int month, int day);
 
-// Computes the calendar for date and selects the agenda from the store: the
-// same routines the board runs at every paint.
-void computeAgendaFor(const LocalDate& date);
+struct Schedule;
 
-// Writes today's and tomorrow's agenda (as last computed) for date to out:
-// JSON as one object and a line end, or text for people. Both UTF-8.
-void writeAgendaJson(std::FILE* out, const LocalDate& date);
-void writeAgendaText(std::FILE* out, const LocalDate& date);
+// What the board shows on a date.
+struct DayAgenda {
+    Calendar calendar;
+    Agenda agenda;
+};
+
+// Computes the calendar for date and selects the agenda from the schedule:
+// the same routines the board runs at every paint.
+void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda& shown);
+
+// Writes today's and tomorrow's agenda for date to out: JSON as one object
+// and a line end, or text for people. Both UTF-8.
+void writeAgendaJson(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
+void writeAgendaText(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
 
 // Writes text as a JSON string, quotes included; text is UTF-8.
 void writeJsonString(std::FILE* out, std::string_view text);

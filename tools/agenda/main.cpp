@@ -11,8 +11,11 @@
 
 namespace {
 
-// The file's bytes; applySettingsText stops at the first NUL itself.
+// The file's bytes (applySettingsText stops at the first NUL itself), the
+// schedule read from them and what the board shows of it.
 char fileText[kSettingsTextSize];
+Schedule schedule;
+DayAgenda shown;
 
 int failWith(const char* message, int status)
 {
@@ -51,16 +54,14 @@ int main(int argc, char** argv)
     length = convertSettingsTextToCp932(fileText, length).length;
 
     const LocalDate date = options.dateGiven ? options.date : settingsPlatform.localDate();
-    const ScreenSize screen = settingsPlatform.primaryScreen();
-    resetStore();
-    applySettingsText(std::string_view(fileText, static_cast<size_t>(length)),
-        {screen.width, screen.height, settingsPlatform.withinOneMonitor});
-    computeAgendaFor(date);
+    resetStore(schedule);
+    applySettingsText(std::string_view(fileText, static_cast<size_t>(length)), schedule);
+    computeAgendaFor(schedule, date, shown);
 
     if (options.json)
-        writeAgendaJson(stdout, date);
+        writeAgendaJson(stdout, date, shown);
     else
-        writeAgendaText(stdout, date);
+        writeAgendaText(stdout, date, shown);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return failWith("cannot write the output", kExitFileError);
     return kExitOk;
 }
