@@ -31,14 +31,6 @@ bool fail(char* error, int errorSize, const char* format, std::string_view argum
 
 enum class DateParse { ok, malformed, noSuchDay };
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int gregorianDaysInMonth(int year, int month)
-{
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // Digits at text[from, from + count) as a number, or -1.
 int digitsAt(std::string_view text, size_t from, size_t count)
 {
@@ -57,7 +49,7 @@ DateParse readDate(std::string_view text, LocalDate& date)
     const int month = digitsAt(text, 5, 2);
     const int day = digitsAt(text, 8, 2);
     if (year < 0 || month < 0 || day < 0) return DateParse::malformed;
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > gregorianDaysInMonth(year, month))
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInGregorianMonth(year, month))
         return DateParse::noSuchDay;
     date = {year, month, day, weekdayOf(year, month, day)};
     return DateParse::ok;
@@ -178,15 +170,6 @@ void writeTextDay(std::FILE* out, const char* heading, const DayView& day)
 }  // namespace
 
 // ---------------------------------------------------------------- interface
-
-int weekdayOf(int year, int month, int day)
-{
-    // Sakamoto's method: days since a fixed Sunday, counting the leap days
-    // of the years before (March is taken as the year's first month).
-    constexpr int kMonthOffsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (month < 3) year -= 1;
-    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day) % 7;
-}
 
 bool parseDate(std::string_view text, LocalDate& date) { return readDate(text, date) == DateParse::ok; }
 

@@ -9,6 +9,7 @@
 #include "schedule/agenda.h"
 #include "schedule/calendar.h"
 #include "settings_file/platform.h"
+#include "tools/agenda/gregorian_date.h"
 
 #include <cstdio>
 #include <string_view>
@@ -42,9 +43,6 @@ void formatFileError(FileReadResult result, const char* path, char* error, int e
 // calendar (year 0001 to 9999; 1900 and 2100 have no 29 February). Fills
 // date, weekday included.
 bool parseDate(std::string_view text, LocalDate& date);
-
-// 0 = Sunday, for a date of the Gregorian calendar.
-int weekdayOf(int year, int month, int day);
 
 struct Schedule;
 
