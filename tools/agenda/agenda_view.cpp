@@ -42,6 +42,14 @@ int digitsAt(std::string_view text, size_t from, size_t count)
     return value;
 }
 
+// 1..kMaxAgendaDays written in decimal digits, or 0.
+int readDayCount(std::string_view text)
+{
+    if (text.empty() || text.size() > 5) return 0;
+    const int days = digitsAt(text, 0, text.size());
+    return days >= 1 && days <= kMaxAgendaDays ? days : 0;
+}
+
 DateParse readDate(std::string_view text, LocalDate& date)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return DateParse::malformed;
@@ -175,7 +183,7 @@ bool parseDate(std::string_view text, LocalDate& date) { return readDate(text, d
 
 bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, char* error, int errorSize)
 {
-    options = {kDefaultSettingsPath, false, {}, false, false};
+    options = {kDefaultSettingsPath, false, {}, false, false, 0};
     bool fileGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -183,7 +191,7 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
             options.json = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
-        } else if (argument == "--file" || argument == "--date") {
+        } else if (argument == "--file" || argument == "--date" || argument == "--days") {
             // The next argument is the value; one that is itself an option
             // means the value was left out.
             if (i + 1 >= argc || std::string_view(argv[i + 1]).substr(0, 2) == "--")
@@ -193,6 +201,15 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
                 if (fileGiven) return fail(error, errorSize, "option %s is given twice", argument);
                 fileGiven = true;
                 options.file = argv[i];
+            } else if (argument == "--days") {
+                if (options.days != 0) return fail(error, errorSize, "option %s is given twice", argument);
+                options.days = readDayCount(value);
+                if (options.days == 0) {
+                    char format[80];
+                    std::snprintf(
+                        format, sizeof format, "--days '%%s' is not a number of days from 1 to %d", kMaxAgendaDays);
+                    return fail(error, errorSize, format, value);
+                }
             } else {
                 if (options.dateGiven) return fail(error, errorSize, "option %s is given twice", argument);
                 switch (readDate(value, options.date)) {
@@ -210,6 +227,7 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
             return fail(error, errorSize, "unexpected argument '%s'", argument);
         }
     }
+    if (options.days == 0) options.days = 1;
     return true;
 }
 
@@ -292,12 +310,15 @@ void writeUsage(std::FILE* out)
 {
     put(out,
         "usage: notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json]\n"
+        "                      [--days N]\n"
         "Shows what the Notavex board shows for a date: today's and tomorrow's\n"
         "messages and those beyond the third. Reads the settings file (default\n"
         "notavex.ini in the current directory) and never writes anything.\n"
         "  --file PATH        the settings file to read\n"
         "  --date YYYY-MM-DD  the day taken as today (default: the local date)\n"
         "  --json             one JSON object instead of text\n"
+        "  --days N           N days from the date on, one after another (JSON:\n"
+        "                     one object a line), at most a hundred years\n"
         "Exit status: 0 shown, 1 the file is missing, unreadable or too large,\n"
         "2 the command line is wrong.\n");
 }

@@ -1,7 +1,7 @@
 // notavex-agenda: what the board would show for a date, read from a
 // settings file, as text or JSON on standard output.
 //
-//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json]
+//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json] [--days N]
 //
 // The pieces of the tool, apart from its entry, so that tests reach them.
 #pragma once
@@ -27,7 +27,10 @@ struct AgendaOptions {
     LocalDate date;  // valid when dateGiven, weekday included
     bool json;
     bool help;
+    int days;  // 1..kMaxAgendaDays, 1 unless --days is given
 };
+
+constexpr int kMaxAgendaDays = 36525;  // a hundred years
 
 constexpr int kErrorTextSize = 256;
 

@@ -5,6 +5,9 @@
 
 #include "settings_file/platform.h"
 
+// The last year a date of four digits names; no day after it is shown.
+constexpr int kLastYear = 9999;
+
 bool isGregorianLeapYear(int year);
 int daysInGregorianMonth(int year, int month);
 

@@ -56,12 +56,17 @@ int main(int argc, char** argv)
     const LocalDate date = options.dateGiven ? options.date : settingsPlatform.localDate();
     resetStore(schedule);
     applySettingsText(std::string_view(fileText, static_cast<size_t>(length)), schedule);
-    computeAgendaFor(schedule, date, shown);
-
-    if (options.json)
-        writeAgendaJson(stdout, date, shown);
-    else
-        writeAgendaText(stdout, date, shown);
+    // A closed pipe ends the days at once.
+    LocalDate day = date;
+    for (int i = 0; i < options.days && day.year <= kLastYear && !std::ferror(stdout); ++i, day = dayAfter(day)) {
+        computeAgendaFor(schedule, day, shown);
+        if (options.json) {
+            writeAgendaJson(stdout, day, shown);
+        } else {
+            if (i > 0) std::fputc('\n', stdout);
+            writeAgendaText(stdout, day, shown);
+        }
+    }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return failWith("cannot write the output", kExitFileError);
     return kExitOk;
 }
