@@ -183,12 +183,14 @@ bool parseDate(std::string_view text, LocalDate& date) { return readDate(text, d
 
 bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, char* error, int errorSize)
 {
-    options = {kDefaultSettingsPath, false, {}, false, false, 0};
+    options = {kDefaultSettingsPath, false, {}, false, false, false, 0};
     bool fileGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--ics") {
+            options.ics = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--file" || argument == "--date" || argument == "--days") {
@@ -227,6 +229,9 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
             return fail(error, errorSize, "unexpected argument '%s'", argument);
         }
     }
+    // A calendar holds the schedule itself, not the board's days.
+    if (options.ics && (options.json || options.days != 0))
+        return fail(error, errorSize, "option %s cannot be combined with --json or --days", "--ics");
     if (options.days == 0) options.days = 1;
     return true;
 }
@@ -250,6 +255,8 @@ void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda
     shown.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
     selectAgenda(schedule, shown.calendar, shown.agenda);
 }
+
+void writeShownText(std::FILE* out, std::string_view utf8) { putShown(out, utf8, false); }
 
 void writeJsonString(std::FILE* out, std::string_view text)
 {
@@ -311,6 +318,7 @@ void writeUsage(std::FILE* out)
     put(out,
         "usage: notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json]\n"
         "                      [--days N]\n"
+        "       notavex-agenda [--file PATH] [--date YYYY-MM-DD] --ics\n"
         "Shows what the Notavex board shows for a date: today's and tomorrow's\n"
         "messages and those beyond the third. Reads the settings file (default\n"
         "notavex.ini in the current directory) and never writes anything.\n"
@@ -319,6 +327,9 @@ void writeUsage(std::FILE* out)
         "  --json             one JSON object instead of text\n"
         "  --days N           N days from the date on, one after another (JSON:\n"
         "                     one object a line), at most a hundred years\n"
+        "  --ics              the whole schedule as an iCalendar file for a\n"
+        "                     calendar app, each event from the date on; a date\n"
+        "                     that matches no day is named on standard error\n"
         "Exit status: 0 shown, 1 the file is missing, unreadable or too large,\n"
         "2 the command line is wrong.\n");
 }

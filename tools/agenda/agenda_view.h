@@ -2,6 +2,7 @@
 // settings file, as text or JSON on standard output.
 //
 //   notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json] [--days N]
+//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] --ics
 //
 // The pieces of the tool, apart from its entry, so that tests reach them.
 #pragma once
@@ -27,6 +28,7 @@ struct AgendaOptions {
     LocalDate date;  // valid when dateGiven, weekday included
     bool json;
     bool help;
+    bool ics;
     int days;  // 1..kMaxAgendaDays, 1 unless --days is given
 };
 
@@ -63,6 +65,9 @@ void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda
 // and a line end, or text for people. Both UTF-8.
 void writeAgendaJson(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
 void writeAgendaText(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
+
+// Writes text (UTF-8) for a terminal: control characters show as U+FFFD.
+void writeShownText(std::FILE* out, std::string_view utf8);
 
 // Writes text as a JSON string, quotes included; text is UTF-8.
 void writeJsonString(std::FILE* out, std::string_view text);
