@@ -8,7 +8,8 @@ build=(cmake g++ make)
 windows=(g++-mingw-w64-x86-64 mingw-w64-tools)
 packing=(zip)
 wine_run=(wine wine64 xvfb x11-utils imagemagick fonts-ipafont-gothic)
-testing=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format-14 xdotool faketime unzip locales)
+testing=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format-14 xdotool faketime unzip locales
+         python3-icalendar python3-dateutil)
 
 mode=${1:-test}
 case $mode in

@@ -340,6 +340,7 @@ TEST_F(AgendaCommand, NeverWritesAnything)
     EXPECT_EQ(run({"--date", "2008-03-14"}).status, 0);
     EXPECT_EQ(run({"--json"}).status, 0);
     EXPECT_EQ(run({"--file", "odd.ini"}).status, 0);
+    EXPECT_EQ(run({"--ics"}).status, 0);
     EXPECT_EQ(run({"--help"}).status, 0);
     EXPECT_EQ(listing(), before);
     EXPECT_EQ(readAll(dir_ + "/notavex.ini"), original);

@@ -124,7 +124,11 @@ TEST(ParseArguments, Cases)
         {{"--date", "--json"}, false, "--date needs a value"}, {{"--file", "a", "--file", "b"}, false, "given twice"},
         {{"--date", "2008-03-14", "--date", "2008-03-15"}, false, "given twice"},
         {{"--date", "2008-3-14"}, false, "not a date of the form YYYY-MM-DD"},
-        {{"--date", "2007-02-29"}, false, "not a day of the calendar"},
+        {{"--date", "2007-02-29"}, false, "not a day of the calendar"}, {{"--ics", "--date", "2008-03-14"}, true, ""},
+        {{"--days", "36525", "--json"}, true, ""},
+        {{"--days", "0"}, false, "--days '0' is not a number of days from 1 to 36525"},
+        {{"--days", "36526"}, false, "from 1 to 36525"}, {{"--days", "+7"}, false, "from 1 to 36525"},
+        {{"--ics", "--json"}, false, "--ics cannot be combined"}, {{"--days", "2", "--ics"}, false, "cannot be"},
         {{"--date", "bad\ndate"}, false, "'bad?date'"},  // stays one line
     };
     for (const ArgumentsCase& c : cases) {
@@ -153,6 +157,8 @@ TEST(ParseArguments, Defaults)
     EXPECT_FALSE(options.dateGiven);
     EXPECT_FALSE(options.json);
     EXPECT_FALSE(options.help);
+    EXPECT_FALSE(options.ics);
+    EXPECT_EQ(options.days, 1);
 }
 
 TEST(WriteJsonString, Escapes)

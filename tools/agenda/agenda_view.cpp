@@ -31,14 +31,6 @@ bool fail(char* error, int errorSize, const char* format, std::string_view argum
 
 enum class DateParse { ok, malformed, noSuchDay };
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int gregorianDaysInMonth(int year, int month)
-{
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // Digits at text[from, from + count) as a number, or -1.
 int digitsAt(std::string_view text, size_t from, size_t count)
 {
@@ -50,6 +42,14 @@ int digitsAt(std::string_view text, size_t from, size_t count)
     return value;
 }
 
+// 1..kMaxAgendaDays written in decimal digits, or 0.
+int readDayCount(std::string_view text)
+{
+    if (text.empty() || text.size() > 5) return 0;
+    const int days = digitsAt(text, 0, text.size());
+    return days >= 1 && days <= kMaxAgendaDays ? days : 0;
+}
+
 DateParse readDate(std::string_view text, LocalDate& date)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return DateParse::malformed;
@@ -57,7 +57,7 @@ DateParse readDate(std::string_view text, LocalDate& date)
     const int month = digitsAt(text, 5, 2);
     const int day = digitsAt(text, 8, 2);
     if (year < 0 || month < 0 || day < 0) return DateParse::malformed;
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > gregorianDaysInMonth(year, month))
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInGregorianMonth(year, month))
         return DateParse::noSuchDay;
     date = {year, month, day, weekdayOf(year, month, day)};
     return DateParse::ok;
@@ -179,28 +179,21 @@ void writeTextDay(std::FILE* out, const char* heading, const DayView& day)
 
 // ---------------------------------------------------------------- interface
 
-int weekdayOf(int year, int month, int day)
-{
-    // Sakamoto's method: days since a fixed Sunday, counting the leap days
-    // of the years before (March is taken as the year's first month).
-    constexpr int kMonthOffsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (month < 3) year -= 1;
-    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day) % 7;
-}
-
 bool parseDate(std::string_view text, LocalDate& date) { return readDate(text, date) == DateParse::ok; }
 
 bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, char* error, int errorSize)
 {
-    options = {kDefaultSettingsPath, false, {}, false, false};
+    options = {kDefaultSettingsPath, false, {}, false, false, false, 0};
     bool fileGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--ics") {
+            options.ics = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
-        } else if (argument == "--file" || argument == "--date") {
+        } else if (argument == "--file" || argument == "--date" || argument == "--days") {
             // The next argument is the value; one that is itself an option
             // means the value was left out.
             if (i + 1 >= argc || std::string_view(argv[i + 1]).substr(0, 2) == "--")
@@ -210,6 +203,15 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
                 if (fileGiven) return fail(error, errorSize, "option %s is given twice", argument);
                 fileGiven = true;
                 options.file = argv[i];
+            } else if (argument == "--days") {
+                if (options.days != 0) return fail(error, errorSize, "option %s is given twice", argument);
+                options.days = readDayCount(value);
+                if (options.days == 0) {
+                    char format[80];
+                    std::snprintf(
+                        format, sizeof format, "--days '%%s' is not a number of days from 1 to %d", kMaxAgendaDays);
+                    return fail(error, errorSize, format, value);
+                }
             } else {
                 if (options.dateGiven) return fail(error, errorSize, "option %s is given twice", argument);
                 switch (readDate(value, options.date)) {
@@ -227,6 +229,10 @@ bool parseArguments(int argc, const char* const* argv, AgendaOptions& options, c
             return fail(error, errorSize, "unexpected argument '%s'", argument);
         }
     }
+    // A calendar holds the schedule itself, not the board's days.
+    if (options.ics && (options.json || options.days != 0))
+        return fail(error, errorSize, "option %s cannot be combined with --json or --days", "--ics");
+    if (options.days == 0) options.days = 1;
     return true;
 }
 
@@ -249,6 +255,8 @@ void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda
     shown.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
     selectAgenda(schedule, shown.calendar, shown.agenda);
 }
+
+void writeShownText(std::FILE* out, std::string_view utf8) { putShown(out, utf8, false); }
 
 void writeJsonString(std::FILE* out, std::string_view text)
 {
@@ -309,12 +317,19 @@ void writeUsage(std::FILE* out)
 {
     put(out,
         "usage: notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json]\n"
+        "                      [--days N]\n"
+        "       notavex-agenda [--file PATH] [--date YYYY-MM-DD] --ics\n"
         "Shows what the Notavex board shows for a date: today's and tomorrow's\n"
         "messages and those beyond the third. Reads the settings file (default\n"
         "notavex.ini in the current directory) and never writes anything.\n"
         "  --file PATH        the settings file to read\n"
         "  --date YYYY-MM-DD  the day taken as today (default: the local date)\n"
         "  --json             one JSON object instead of text\n"
+        "  --days N           N days from the date on, one after another (JSON:\n"
+        "                     one object a line), at most a hundred years\n"
+        "  --ics              the whole schedule as an iCalendar file for a\n"
+        "                     calendar app, each event from the date on; a date\n"
+        "                     that matches no day is named on standard error\n"
         "Exit status: 0 shown, 1 the file is missing, unreadable or too large,\n"
         "2 the command line is wrong.\n");
 }

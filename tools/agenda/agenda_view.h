@@ -1,7 +1,8 @@
 // notavex-agenda: what the board would show for a date, read from a
 // settings file, as text or JSON on standard output.
 //
-//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json]
+//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] [--json] [--days N]
+//   notavex-agenda [--file PATH] [--date YYYY-MM-DD] --ics
 //
 // The pieces of the tool, apart from its entry, so that tests reach them.
 #pragma once
@@ -9,6 +10,7 @@
 #include "schedule/agenda.h"
 #include "schedule/calendar.h"
 #include "settings_file/platform.h"
+#include "tools/agenda/gregorian_date.h"
 
 #include <cstdio>
 #include <string_view>
@@ -26,7 +28,11 @@ struct AgendaOptions {
     LocalDate date;  // valid when dateGiven, weekday included
     bool json;
     bool help;
+    bool ics;
+    int days;  // 1..kMaxAgendaDays, 1 unless --days is given
 };
+
+constexpr int kMaxAgendaDays = 36525;  // a hundred years
 
 constexpr int kErrorTextSize = 256;
 
@@ -42,9 +48,6 @@ void formatFileError(FileReadResult result, const char* path, char* error, int e
 // calendar (year 0001 to 9999; 1900 and 2100 have no 29 February). Fills
 // date, weekday included.
 bool parseDate(std::string_view text, LocalDate& date);
-
-// 0 = Sunday, for a date of the Gregorian calendar.
-int weekdayOf(int year, int month, int day);
 
 struct Schedule;
 
@@ -62,6 +65,9 @@ void computeAgendaFor(const Schedule& schedule, const LocalDate& date, DayAgenda
 // and a line end, or text for people. Both UTF-8.
 void writeAgendaJson(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
 void writeAgendaText(std::FILE* out, const LocalDate& date, const DayAgenda& shown);
+
+// Writes text (UTF-8) for a terminal: control characters show as U+FFFD.
+void writeShownText(std::FILE* out, std::string_view utf8);
 
 // Writes text as a JSON string, quotes included; text is UTF-8.
 void writeJsonString(std::FILE* out, std::string_view text);

@@ -5,9 +5,11 @@
 #include "settings_file/text_encoding.h"
 #include "tools/agenda/agenda_view.h"
 #include "tools/agenda/cp932_utf8.h"
+#include "tools/agenda/ics_export.h"
 
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -21,6 +23,14 @@ int failWith(const char* message, int status)
 {
     std::fprintf(stderr, "notavex-agenda: %s\n", message);
     return status;
+}
+
+UtcTime utcNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
 }
 
 }  // namespace
@@ -56,12 +66,21 @@ int main(int argc, char** argv)
     const LocalDate date = options.dateGiven ? options.date : settingsPlatform.localDate();
     resetStore(schedule);
     applySettingsText(std::string_view(fileText, static_cast<size_t>(length)), schedule);
-    computeAgendaFor(schedule, date, shown);
-
-    if (options.json)
-        writeAgendaJson(stdout, date, shown);
-    else
-        writeAgendaText(stdout, date, shown);
+    if (options.ics) {
+        writeIcsCalendar(stdout, stderr, schedule.table, date, utcNow());
+    } else {
+        // A closed pipe ends the days at once.
+        LocalDate day = date;
+        for (int i = 0; i < options.days && day.year <= kLastYear && !std::ferror(stdout); ++i, day = dayAfter(day)) {
+            computeAgendaFor(schedule, day, shown);
+            if (options.json) {
+                writeAgendaJson(stdout, day, shown);
+            } else {
+                if (i > 0) std::fputc('\n', stdout);
+                writeAgendaText(stdout, day, shown);
+            }
+        }
+    }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return failWith("cannot write the output", kExitFileError);
     return kExitOk;
 }
