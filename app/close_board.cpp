@@ -29,7 +29,7 @@ void recordPosition(void* window)
     board.schedule.settings.winY = outer.top + frame.y;
 }
 
-void save(void* window) { saveSettings(board, window); }
+void save(void* window) { saveAtClose(board, window); }
 void removeIcon(void* window) { removeTrayIcon(asWindow(window), kTrayIconId); }
 void requestQuit() { PostQuitMessage(0); }
 

@@ -116,11 +116,12 @@ void captureCheck(int controlId, bool on)
     if (on && controlId == IDC_CALENDAR_MODE) dialogControls.weekRuleButton.on = false;
 }
 
-void captureText(int controlId, std::string_view text)
+void captureText(int controlId, std::string_view text, char32_t refused)
 {
     const ControlRef ref = controlRef(controlId);
     if (!ref.text) return;
     cp932CopyFit(ref.text, ref.textSize, text);
+    if (controlId == IDC_MESSAGE_TEXT) dialogState.refusedCharacter = refused;
 }
 
 unsigned takeControlChanges(int controlId)

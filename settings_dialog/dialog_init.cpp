@@ -60,6 +60,7 @@ void initSettingsDialog(BoardState& board)
     s.dateSelected = 0;
     s.lastMode = 1;
     s.modeChanged = 0;
+    s.refusedCharacter = 0;
     s.board = &board;
     s.schedule = board.schedule;
     const BoardSettings& boardSettings = s.schedule.settings;

@@ -41,10 +41,9 @@ DialogOutcome settingsOk(OwnerWindow owner)
     edited.autoend = c.autoExitBox.on ? 1 : 0;
     edited.endsec = readDecimal(c.secondsField.text);
     BoardState& board = *dialogState.board;
-    board.schedule = dialogState.schedule;
     // The day may have turned while the dialog was open.
     refreshCalendar(board);
-    saveSettings(board, owner);
+    takeEdits(board, dialogState.schedule, owner);
     return DialogOutcome::End;
 }
 

@@ -107,6 +107,8 @@ struct SettingsDialogState {
     int dateSelected;     // a date of the current message is chosen
     int lastMode;         // date-entry mode the last option refresh saw: 1 week rule, 0 calendar
     int modeChanged;
+    // A character CP932 lacks, typed in the message field (0: none).
+    char32_t refusedCharacter;
     BoardState* board;  // whose schedule the dialog edits, and OK gives back to
     Schedule schedule;  // the copy the dialog edits
 };
@@ -183,9 +185,11 @@ ControlKind settingsControlKind(int controlId);
 // What the user did in a real control. These record no change for the
 // mirror. An index outside the list counts as no selection; turning a
 // mode button on turns the other one off; a text is cut to the field.
+// refused: the first character of the real text that CP932 lacks (0 for
+// none); text then holds a "?" for it, which no button may store.
 void captureSelection(int controlId, int index);
 void captureCheck(int controlId, bool on);
-void captureText(int controlId, std::string_view text);
+void captureText(int controlId, std::string_view text, char32_t refused = 0);
 
 // Returns the control's change bits and clears them.
 unsigned takeControlChanges(int controlId);

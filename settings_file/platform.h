@@ -17,6 +17,18 @@ enum class FileReadResult {
     notRegularFile,  // a directory, FIFO or device; nothing read
 };
 
+enum class FileWriteResult {
+    ok,
+    openFailed,   // it could not be created or opened for writing
+    writeFailed,  // writing or flushing failed: a full disk, most often
+};
+
+enum class ReplaceResult {
+    replaced,  // the new file stands; what it replaced is under the catch name
+    noTarget,  // nothing to replace: no file changed
+    failed,    // nothing changed
+};
+
 struct LocalDate {
     int year;
     int month;    // 1..12
@@ -43,18 +55,21 @@ struct ScreenSize {
 };
 
 struct SettingsPlatform {
-    // Opens path for reading only, sharing reads with other programs, and
-    // reads all of it into buffer (room for maxBytes). On ok, *length holds
-    // the number of bytes read.
+    // Opens path for reading only, sharing reading, writing and deleting
+    // with other programs (an editor that holds it open does not block the
+    // board), and reads all of it into buffer (room for maxBytes). On ok,
+    // *length holds the number of bytes read.
     FileReadResult (*readFile)(const char* path, char* buffer, int maxBytes, int* length);
     // Creates or truncates path, writes all length bytes, flushes them to the
-    // disk and closes it: 0, or -1 when any of that failed.
-    int (*writeFileDurably)(const char* path, const char* data, int length);
-    // 0, or -1.
+    // disk and closes it.
+    FileWriteResult (*writeFileDurably)(const char* path, const char* data, int length);
+    // 0, or -1 (a read-only or locked file is not removed).
     int (*removeFile)(const char* path);
-    // Puts from in the place of to in one step; refuses a read-only to.
-    // 0, or -1 with both files as they were.
-    int (*replaceFile)(const char* from, const char* to);
+    // Puts from in the place of an existing to and, in the same step, moves
+    // the version of to it replaces to caught, so that no version written
+    // by another program in the meantime is lost. Refuses a read-only to;
+    // caught must not exist.
+    ReplaceResult (*replaceFile)(const char* from, const char* to, const char* caught);
     // Copies from to to, replacing an older to, and flushes it to the disk.
     // 0, or -1 (to may then hold part of the bytes).
     int (*copyFile)(const char* from, const char* to);

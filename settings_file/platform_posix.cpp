@@ -122,22 +122,47 @@ FileReadResult posixReadFile(const char* path, char* buffer, int maxBytes, int* 
     return result;
 }
 
-int posixWriteFileDurably(const char* path, const char* data, int length)
+FileWriteResult posixWriteFileDurably(const char* path, const char* data, int length)
 {
     const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return -1;
+    if (fd < 0) return FileWriteResult::openFailed;
     const bool written = writeAll(fd, data, length) && fsync(fd) == 0;
-    return closeChecked(fd) == 0 && written ? 0 : -1;
+    return closeChecked(fd) == 0 && written ? FileWriteResult::ok : FileWriteResult::writeFailed;
 }
 
-int posixRemoveFile(const char* path) { return unlink(path) == 0 ? 0 : -1; }
-
-int posixReplaceFile(const char* from, const char* to)
+// As on Windows, a read-only file stays.
+int posixRemoveFile(const char* path)
 {
-    if (isReadOnly(to)) return -1;
-    if (rename(from, to) != 0) return -1;
+    if (isReadOnly(path)) return -1;
+    return unlink(path) == 0 ? 0 : -1;
+}
+
+bool swapNames(const char* a, const char* b) { return renameat2(AT_FDCWD, a, AT_FDCWD, b, RENAME_EXCHANGE) == 0; }
+
+ReplaceResult posixReplaceFile(const char* from, const char* to, const char* caught)
+{
+    if (isReadOnly(to)) return ReplaceResult::failed;
+    if (!swapNames(from, to)) {
+        if (errno == ENOENT && access(from, F_OK) == 0) return ReplaceResult::noTarget;
+        if (errno != EINVAL) return ReplaceResult::failed;
+        // A file system that cannot swap: the old version is linked to its
+        // catch name first, leaving a moment in which a save of another
+        // program would be lost. The program's own file systems swap.
+        if (link(to, caught) != 0) return errno == ENOENT ? ReplaceResult::noTarget : ReplaceResult::failed;
+        if (rename(from, to) != 0) {
+            unlink(caught);
+            return ReplaceResult::failed;
+        }
+        syncDirectoryOf(to);
+        return ReplaceResult::replaced;
+    }
+    // The version replaced now has from's name.
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, caught, RENAME_NOREPLACE) != 0) {
+        swapNames(from, to);
+        return ReplaceResult::failed;
+    }
     syncDirectoryOf(to);
-    return 0;
+    return ReplaceResult::replaced;
 }
 
 int posixCopyFile(const char* from, const char* to)

@@ -9,12 +9,26 @@
 
 namespace {
 
+// Paths of the program's own files: short ASCII names in the working folder.
+constexpr int kPathChars = MAX_PATH;
+
+// The W functions take UTF-16: every path crosses the door here.
+struct WidePath {
+    wchar_t text[kPathChars];
+    explicit WidePath(const char* path) { toWide(path, text, kPathChars); }
+};
+
+HANDLE openForReading(const char* path)
+{
+    // Sharing everything: an editor that keeps the file open for writing,
+    // or a program that is about to rename it, does not block the board.
+    return CreateFileW(WidePath(path).text, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 FileReadResult win32ReadFile(const char* path, char* buffer, int maxBytes, int* length)
 {
-    // Reading only, sharing reads: a read-only file, or one that another
-    // program merely reads, is still read.
-    HANDLE file =
-        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = openForReading(path);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileReadResult::notFound
@@ -43,10 +57,11 @@ FileReadResult win32ReadFile(const char* path, char* buffer, int maxBytes, int* 
     return result;
 }
 
-int win32WriteFileDurably(const char* path, const char* data, int length)
+FileWriteResult win32WriteFileDurably(const char* path, const char* data, int length)
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return -1;
+    HANDLE file =
+        CreateFileW(WidePath(path).text, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return FileWriteResult::openFailed;
     bool ok = true;
     DWORD done = 0;
     const DWORD wanted = static_cast<DWORD>(length);
@@ -57,23 +72,36 @@ int win32WriteFileDurably(const char* path, const char* data, int length)
     }
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
-    return ok ? 0 : -1;
+    return ok ? FileWriteResult::ok : FileWriteResult::writeFailed;
 }
 
-int win32RemoveFile(const char* path) { return DeleteFileA(path) ? 0 : -1; }
+int win32RemoveFile(const char* path) { return DeleteFileW(WidePath(path).text) ? 0 : -1; }
+
+bool exists(const WidePath& path) { return GetFileAttributesW(path.text) != INVALID_FILE_ATTRIBUTES; }
 
 // Windows refuses to replace a read-only target by itself; Wine does not,
 // so the attribute is checked here as well.
-bool isReadOnly(const char* path)
+bool isReadOnly(const WidePath& path)
 {
-    const DWORD attributes = GetFileAttributesA(path);
+    const DWORD attributes = GetFileAttributesW(path.text);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-int win32ReplaceFile(const char* from, const char* to)
+ReplaceResult win32ReplaceFile(const char* from, const char* to, const char* caught)
 {
-    if (isReadOnly(to)) return -1;
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+    const WidePath target(to);
+    const WidePath replacement(from);
+    const WidePath backup(caught);
+    if (isReadOnly(target)) return ReplaceResult::failed;
+    if (ReplaceFileW(target.text, replacement.text, backup.text, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        return ReplaceResult::replaced;
+    const DWORD error = GetLastError();
+    if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && !exists(target) && exists(replacement))
+        return ReplaceResult::noTarget;
+    // Half-way: the version replaced may stand under the catch name only.
+    if ((error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) && !exists(target))
+        MoveFileExW(backup.text, target.text, MOVEFILE_WRITE_THROUGH);
+    return ReplaceResult::failed;
 }
 
 constexpr DWORD kCopyChunkSize = 65536;
@@ -93,20 +121,16 @@ bool readChunk(HANDLE file, char* buffer, DWORD size, DWORD* got)
     return true;
 }
 
-HANDLE openForReading(const char* path)
-{
-    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 // A copy of our own rather than CopyFile, which carries the source's
 // read-only attribute over to the copy and, under Wine, overwrites a
 // read-only target.
 int win32CopyFile(const char* from, const char* to)
 {
-    if (isReadOnly(to)) return -1;
+    const WidePath target(to);
+    if (isReadOnly(target)) return -1;
     HANDLE in = openForReading(from);
     if (in == INVALID_HANDLE_VALUE) return -1;
-    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE out = CreateFileW(target.text, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) {
         CloseHandle(in);
         return -1;
@@ -130,12 +154,8 @@ int win32CopyFile(const char* from, const char* to)
 
 int win32RenameNoReplace(const char* from, const char* to)
 {
-    wchar_t wideFrom[MAX_PATH];
-    wchar_t wideTo[MAX_PATH];
-    toWide(from, wideFrom, MAX_PATH);
-    toWide(to, wideTo, MAX_PATH);
     // Without MOVEFILE_REPLACE_EXISTING an existing target makes it fail.
-    return MoveFileExW(wideFrom, wideTo, MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+    return MoveFileExW(WidePath(from).text, WidePath(to).text, MOVEFILE_WRITE_THROUGH) ? 0 : -1;
 }
 
 int win32SameBytes(const char* a, const char* b)
@@ -160,17 +180,15 @@ int win32SameBytes(const char* a, const char* b)
 
 void win32ListFiles(const char* prefix, void (*each)(const char* name, void* context), void* context)
 {
-    constexpr int kPatternSize = MAX_PATH;
-    char pattern[kPatternSize];
+    char pattern[kPathChars];
     wsprintfA(pattern, "%.200s*", prefix);
-    wchar_t widePattern[kPatternSize];
-    toWide(pattern, widePattern, kPatternSize);
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileExW(widePattern, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    HANDLE search =
+        FindFirstFileExW(WidePath(pattern).text, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        char name[MAX_PATH];
-        fromWide(found.cFileName, name, MAX_PATH);
+        char name[kPathChars];
+        fromWide(found.cFileName, name, kPathChars);
         each(name, context);
     } while (FindNextFileW(search, &found));
     FindClose(search);
@@ -178,10 +196,8 @@ void win32ListFiles(const char* prefix, void (*each)(const char* name, void* con
 
 FileStamp win32FileStamp(const char* path)
 {
-    wchar_t widePath[MAX_PATH];
-    toWide(path, widePath, MAX_PATH);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(widePath, GetFileExInfoStandard, &data)) return {false, 0, 0};
+    if (!GetFileAttributesExW(WidePath(path).text, GetFileExInfoStandard, &data)) return {false, 0, 0};
     const int64_t size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     const int64_t time =
         (static_cast<int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
@@ -212,7 +228,7 @@ BOOL CALLBACK checkMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
     MonitorQuery& query = *reinterpret_cast<MonitorQuery*>(data);
     MONITORINFO info;
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
     const RECT& area = info.rcMonitor;  // the full area, not the work area
     if (query.rect.left >= area.left && query.rect.top >= area.top && query.rect.right <= area.right
         && query.rect.bottom <= area.bottom) {

@@ -135,6 +135,9 @@ void resetBoardState(BoardState& board)
     board.ownVersion = FileVersion{};
     board.knownStamp = FileStamp{};
     board.watch = FileWatch{};
+    board.unread = false;
+    board.unsavedEdits = false;
+    board.quiet = false;
 }
 
 namespace {
@@ -202,8 +205,17 @@ int saveSettings(BoardState& board, OwnerWindow owner)
     const int length = composeSettingsText(board.schedule, composedText, kSettingsFileMaxBytes);
     if (length < 0 || keepOutsideVersion(board) != 0) return refuse(owner, FileTrouble::cannotOpen);
 
-    if (settingsPlatform.writeFileDurably(kTemporaryPath, composedText, length) != 0
-        || settingsPlatform.replaceFile(kTemporaryPath, kSettingsPath) != 0) {
+    bool saved = settingsPlatform.writeFileDurably(kTemporaryPath, composedText, length) == FileWriteResult::ok;
+    if (saved) {
+        switch (settingsPlatform.replaceFile(kTemporaryPath, kSettingsPath, kCaughtPath)) {
+        case ReplaceResult::replaced: settingsPlatform.removeFile(kCaughtPath); break;
+        case ReplaceResult::noTarget:
+            saved = settingsPlatform.renameNoReplace(kTemporaryPath, kSettingsPath) == 0;
+            break;
+        case ReplaceResult::failed: saved = false; break;
+        }
+    }
+    if (!saved) {
         settingsPlatform.removeFile(kTemporaryPath);
         return refuse(owner, FileTrouble::cannotOpen);
     }
@@ -212,3 +224,11 @@ int saveSettings(BoardState& board, OwnerWindow owner)
     board.knownStamp = settingsPlatform.fileStamp(kSettingsPath);
     return 0;
 }
+
+int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner)
+{
+    board.schedule = edited;
+    return saveSettings(board, owner);
+}
+
+int saveAtClose(BoardState& board, OwnerWindow owner) { return saveSettings(board, owner); }

@@ -36,6 +36,13 @@ struct BoardState {
     // wrote: a different one is an outside change.
     FileStamp knownStamp;
     FileWatch watch;
+    // notavex.ini exists but could not be read at start: nothing the board
+    // shows came from it, so nothing replaces it unless the user saves.
+    bool unread;
+    // An OK whose save failed: the schedule holds edits the file lacks.
+    bool unsavedEdits;
+    // The session is ending: no box may hold it up.
+    bool quiet;
 };
 
 // A fresh board: the default schedule, no date, nothing known of the file.
@@ -64,12 +71,23 @@ bool followLocalDate(BoardState& board, const LocalDate& now);
 // save from replacing it.
 int saveSettings(BoardState& board, OwnerWindow owner);
 
+// OK of the settings dialog: the board takes the edited schedule and saves
+// it. After a load that could not read the file, an OK that changed nothing
+// saves nothing. When the save fails, the board keeps the edits as unsaved.
+int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner);
+
+// The save of the close: the board's schedule, unless the file was never
+// read (then only where there is no file). Unsaved edits that cannot be
+// saved go to a backup of their own.
+int saveAtClose(BoardState& board, OwnerWindow owner);
+
 // ---- Following the file while the board runs.
 
 enum class FileLook {
     unchanged,   // as the program last read or wrote it, or gone
     settling,    // changed since the last look: read once it holds still
     reloaded,    // read again: the board has the file's schedule
+    firstRead,   // read for the first time since start: its place, too
     unreadable,  // changed, and cannot be read: the board is as it was
 };
 

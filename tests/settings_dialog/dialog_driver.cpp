@@ -11,20 +11,20 @@ DialogOutcome dispatch(int id, int code) { return settingsDialogCommand(id, code
 
 }  // namespace
 
-Step init() { return {Act::Init, 0, 0, {}}; }
-Step type(std::string text) { return {Act::Type, IDC_MESSAGE_TEXT, 0, std::move(text)}; }
-Step selectMessage(int index) { return {Act::SelectMessage, IDC_MESSAGE_LIST, index, {}}; }
-Step selectDate(int index) { return {Act::SelectDate, IDC_DATE_LIST, index, {}}; }
-Step box(int boxId, int index) { return {Act::Box, boxId, index, {}}; }
-Step click(int buttonId) { return {Act::Click, buttonId, 0, {}}; }
-Step focus(int controlId) { return {Act::Focus, controlId, 0, {}}; }
-Step press(int buttonId) { return {Act::Press, buttonId, 0, {}}; }
+Step init() { return {Act::Init, 0, 0, {}, 0}; }
+Step type(std::string text, char32_t refused) { return {Act::Type, IDC_MESSAGE_TEXT, 0, std::move(text), refused}; }
+Step selectMessage(int index) { return {Act::SelectMessage, IDC_MESSAGE_LIST, index, {}, 0}; }
+Step selectDate(int index) { return {Act::SelectDate, IDC_DATE_LIST, index, {}, 0}; }
+Step box(int boxId, int index) { return {Act::Box, boxId, index, {}, 0}; }
+Step click(int buttonId) { return {Act::Click, buttonId, 0, {}, 0}; }
+Step focus(int controlId) { return {Act::Focus, controlId, 0, {}, 0}; }
+Step press(int buttonId) { return {Act::Press, buttonId, 0, {}, 0}; }
 
 DialogOutcome run(const Step& step)
 {
     switch (step.act) {
     case Act::Init: initSettingsDialog(testBoard); return DialogOutcome::KeepOpen;
-    case Act::Type: captureText(step.id, step.text); return dispatch(step.id, kTextChangeCode);
+    case Act::Type: captureText(step.id, step.text, step.refused); return dispatch(step.id, kTextChangeCode);
     case Act::SelectMessage:
     case Act::SelectDate:
     case Act::Box: captureSelection(step.id, step.index); return dispatch(step.id, kSelectionChangeCode);

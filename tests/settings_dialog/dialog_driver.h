@@ -16,10 +16,13 @@ struct Step {
     int id;
     int index;
     std::string text;
+    char32_t refused;
 };
 
 Step init();
-Step type(std::string text);    // the user's text in the message field
+// The user's text in the message field; refused: a character CP932 lacks
+// in it, which the capture gave as "?".
+Step type(std::string text, char32_t refused = 0);
 Step selectMessage(int index);  // -1: a selection change that leaves none
 Step selectDate(int index);
 Step box(int boxId, int index);

@@ -35,22 +35,27 @@ TEST(MessageText, LengthIsCountedInCp932Bytes)
         StoreKind store;
         const char* notice;
         const char* addChange;
+        char32_t refused;  // a character CP932 lacks, captured as "?"
     };
     const Case cases[] = {
-        {repeat("あ", 15), StoreKind::Sample, "", "11"},
-        {repeat("あ", 15) + "a", StoreKind::Sample, kTooLong, "00"},
-        {repeat("ｱ", 30), StoreKind::Sample, "", "11"},  // half-width kana: one byte each
-        {repeat("ｱ", 31), StoreKind::Sample, kTooLong, "00"},
-        {"", StoreKind::Sample, "", "00"},
-        {"x", StoreKind::FullTable, kTableFull, "00"},
-        {repeat("ｱ", 31), StoreKind::FullTable, kTooLong, "00"},
+        {repeat("あ", 15), StoreKind::Sample, "", "11", 0},
+        {repeat("あ", 15) + "a", StoreKind::Sample, kTooLong, "00", 0},
+        {repeat("ｱ", 30), StoreKind::Sample, "", "11", 0},  // half-width kana: one byte each
+        {repeat("ｱ", 31), StoreKind::Sample, kTooLong, "00", 0}, {"", StoreKind::Sample, "", "00", 0},
+        {"x", StoreKind::FullTable, kTableFull, "00", 0}, {repeat("ｱ", 31), StoreKind::FullTable, kTooLong, "00", 0},
+        {"誕生日?", StoreKind::Sample, "U+1F382 は使えません", "00", U'\U0001F382'},
+        {repeat("あ", 15) + "?", StoreKind::Sample, "U+20BB7 は使えません", "00", U'\U00020BB7'},
+        {"予定?", StoreKind::Sample, "", "11", 0},  // a "?" of its own is a character like any other
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.size());
+        SCOPED_TRACE(c.text);
         open(c.store);
-        runAll({selectMessage(1), type(c.text)});
+        runAll({selectMessage(1), type(c.text, c.refused)});
         EXPECT_STREQ(controlText(IDC_NOTICE), c.notice);
         EXPECT_EQ(buttonMask().substr(0, 2), c.addChange);
+        const int before = messageTable.MessageNum;
+        run(press(IDC_ADD_MESSAGE));
+        EXPECT_EQ(messageTable.MessageNum, before + (c.addChange[0] == '1' ? 1 : 0));
     }
 }
 

@@ -2,6 +2,7 @@
 // holds the bytes the program last wrote or took in whole. Backups are
 // numbered, never overwritten and never left half-made; a file the reader
 // could not make sense of is reported.
+#include "settings_file/backups.h"
 #include "settings_file/settings_file.h"
 #include "tests/settings_file/store_fixture.h"
 
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 using Backups = StoreTest;
 
-TEST_F(Backups, AreNumberedNeverOverwrittenAndAtMostTwentyKept)
+TEST_F(Backups, AreNumberedNeverOverwrittenAndTwentyKeptBesideTheFirst)
 {
     // Read-only, as a careful user might leave it: still never written over.
     fake.files[kFirstBackup] = FakeFile{"the first", true};
@@ -104,17 +105,39 @@ TEST_F(Backups, AreNumberedNeverOverwrittenAndAtMostTwentyKept)
         fake.files[kPath].bytes = outside;
         ASSERT_EQ(saveSettings(board, kOwner), 0);
         EXPECT_EQ(bytesOf(backupName(run)), outside);
+        if (run == 1) fake.files[backupName(1)].readOnly = true;  // cannot be deleted
     }
-    // 22 were made: the two oldest went.
-    EXPECT_FALSE(exists(backupName(0)));
-    EXPECT_FALSE(exists(backupName(1)));
-    for (int number = 2; number <= 21; ++number) EXPECT_TRUE(exists(backupName(number))) << number;
+    // The first is never pruned; of the 21 others the oldest that could be
+    // deleted went, and the one that could not is skipped, not a stop.
+    EXPECT_EQ(bytesOf(kFirstBackup), "the first");
+    EXPECT_TRUE(exists(backupName(1)));
+    EXPECT_FALSE(exists(backupName(2)));
+    for (int number = 3; number <= 21; ++number) EXPECT_TRUE(exists(backupName(number))) << number;
+    for (int run = 22; run <= 25; ++run) {
+        fake.files[kPath].bytes = "version " + std::to_string(run) + "\r\n";
+        ASSERT_EQ(saveSettings(board, kOwner), 0);
+    }
+    int others = 0;
+    for (const auto& file : fake.files) others += backupNumber(file.first.c_str()) > 0;
+    EXPECT_EQ(others, 21);  // 20 and the one skipped
 
     // The newest backup already holds this version: no new one.
     fake.files[kPath].bytes = "version 21\r\n";
     EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_FALSE(exists(backupName(22)));
     EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(Backups, AnOutsideSaveJustBeforeTheReplaceIsCaught)
+{
+    fake.files[kPath].bytes = kWholeFile;
+    loadSettings(board, kOwner);
+    fake.beforeReplace = [] { writeOutside(kPath, "saved by a sync client\r\n"); };
+    addMessage("新しい予定", {2});
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
+    EXPECT_EQ(bytesOf(kPath), composedSettingsText());
+    EXPECT_EQ(bytesOf(kFirstBackup), "saved by a sync client\r\n");
+    EXPECT_EQ(fake.files.size(), 2u);
 }
 
 TEST_F(Backups, FailedCopyLeavesNoPartialFileAndTheEarlierBackupAsItWas)

@@ -1,6 +1,7 @@
 #include "tests/settings_file/fake_platform.h"
 
 #include <cstring>
+#include <utility>
 
 FakePlatform fake;
 
@@ -29,30 +30,33 @@ bool writable(const char* path)
     return found == fake.files.end() || (!found->second.readOnly && !found->second.locked);
 }
 
-int fakeWriteFileDurably(const char* path, const char* data, int length)
+FileWriteResult fakeWriteFileDurably(const char* path, const char* data, int length)
 {
-    if (fake.writeFault == WriteFault::create || !writable(path)) return -1;
+    if (fake.writeFault == WriteFault::create || !writable(path)) return FileWriteResult::openFailed;
     FakeFile& file = fake.files[path];
     file = FakeFile{};
     file.time = ++fake.clock;
     if (fake.writeFault == WriteFault::write) {
         file.bytes.assign(data, static_cast<size_t>(length / 2));  // a short write
-        return -1;
+        return FileWriteResult::writeFailed;
     }
     file.bytes.assign(data, static_cast<size_t>(length));
-    return fake.writeFault == WriteFault::flush ? -1 : 0;
+    return fake.writeFault == WriteFault::flush ? FileWriteResult::writeFailed : FileWriteResult::ok;
 }
 
-int fakeRemoveFile(const char* path) { return fake.files.erase(path) == 1 ? 0 : -1; }
+int fakeRemoveFile(const char* path) { return writable(path) && fake.files.erase(path) == 1 ? 0 : -1; }
 
-int fakeReplaceFile(const char* from, const char* to)
+ReplaceResult fakeReplaceFile(const char* from, const char* to, const char* caught)
 {
+    if (fake.beforeReplace) std::exchange(fake.beforeReplace, nullptr)();
     const auto source = fake.files.find(from);
-    if (fake.failReplace || source == fake.files.end() || !writable(to)) return -1;
-    FakeFile moved = source->second;
-    fake.files.erase(source);
-    fake.files[to] = moved;
-    return 0;
+    if (fake.failReplace || source == fake.files.end() || !writable(to) || fake.files.count(caught) == 1)
+        return ReplaceResult::failed;
+    if (fake.files.count(to) == 0) return ReplaceResult::noTarget;
+    fake.files[caught] = fake.files[to];
+    fake.files[to] = source->second;
+    fake.files.erase(from);
+    return ReplaceResult::replaced;
 }
 
 int fakeCopyFile(const char* from, const char* to)

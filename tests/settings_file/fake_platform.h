@@ -4,14 +4,15 @@
 
 #include "settings_file/platform.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 struct FakeFile {
     std::string bytes;
-    bool readOnly = false;  // read and copied, never written or replaced
-    bool locked = false;    // held open elsewhere: nothing can open it
+    bool readOnly = false;  // read and copied, never written, replaced or removed
+    bool locked = false;    // held open elsewhere: nothing can open or remove it
     int64_t time = 0;       // last written, from the fake's clock
 };
 
@@ -33,6 +34,7 @@ struct FakePlatform {
     bool shortRead = false;  // the read returns one byte less than the size
     WriteFault writeFault = WriteFault::none;
     bool failReplace = false;
+    std::function<void()> beforeReplace;  // another program's save, just before the replace
     bool failCopy = false;
     bool shortCopy = false;  // the copy stops half-way (a full disk) and fails
     std::vector<ShownBox> boxes;

@@ -5,13 +5,14 @@
 #include "settings_file/settings_file.h"
 #include "tests/settings_file/store_fixture.h"
 
+#include <cstring>
 #include <ostream>
 
 namespace {
 
 constexpr char kPath[] = "notavex.ini";
 OwnerWindow const kOwner = reinterpret_cast<OwnerWindow>(0x1234);
-const std::string kStart = "winX=40\r\nwinY=30\r\nMessageNum=0\r\n";
+const std::string kStart = "winX=40\r\nwinY=30\r\nMessageNum=1\r\n00Num=1\r\n0000=朝会\r\n0001=16\r\n";
 const std::string kEdited =
     "winX=500\r\nwinY=500\r\nendsec=7\r\nMessageNum=1\r\n00Num=1\r\n0000=歯医者\r\n0001=314\r\n";
 
@@ -56,7 +57,7 @@ TEST_F(Following, ChangeIsReadOnceItHoldsStillAndTheBoardKeepsItsPlace)
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
     writeOutside(kPath, kEdited);
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
-    EXPECT_EQ(messageTable.MessageNum, 0);
+    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::reloaded);
     EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
     EXPECT_EQ(boardSettings.endsec, 7);
@@ -72,12 +73,12 @@ TEST_F(Following, ChangeIsReadOnceItHoldsStillAndTheBoardKeepsItsPlace)
     // A file that went away is left alone.
     fake.files.erase(kPath);
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unchanged);
-    EXPECT_EQ(messageTable.MessageNum, 1);
+    EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
 
     // Before the save at close, a change is read at once.
     writeOutside(kPath, kStart);
     EXPECT_EQ(catchUpWithSettingsFile(board, kOwner), FileLook::reloaded);
-    EXPECT_EQ(messageTable.MessageNum, 0);
+    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
     EXPECT_TRUE(fake.boxes.empty());
 }
 
@@ -99,6 +100,7 @@ const TroubleCase kTroubleCases[] = {
         "OPEN ERROR"},
     {"zero_byte", [] { writeOutside(kPath, kEdited + std::string(1, '\0')); }, "READ ERROR"},
     {"no_key", [] { writeOutside(kPath, "予定なし\r\n"); }, "READ ERROR"},
+    {"zero_bytes", [] { writeOutside(kPath, ""); }, "READ ERROR"},
 };
 
 class UnreadableChange : public Following, public ::testing::WithParamInterface<TroubleCase> { };
@@ -114,13 +116,48 @@ TEST_P(UnreadableChange, IsTriedAtEachLookAndShownOnceAfterTwoFailures)
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::unreadable);
     EXPECT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(boardSettings.winX, 40);
-    EXPECT_EQ(messageTable.MessageNum, 0);
+    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
 
     // Mended, it is read.
     fake.files[kPath].locked = false;
     writeOutside(kPath, kEdited);
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
     EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::reloaded);
+}
+
+TEST_P(UnreadableChange, FirstSeenAtTheCloseIsShownAndKeptInABackup)
+{
+    GetParam().make();
+    const std::string outside = fake.files[kPath].bytes;
+    EXPECT_EQ(catchUpWithSettingsFile(board, kOwner), FileLook::unreadable);
+    EXPECT_EQ(captions(), std::vector<std::string>({GetParam().caption}));
+    const bool locked = fake.files[kPath].locked;
+    EXPECT_EQ(saveAtClose(board, kOwner), locked ? -1 : 0);
+    EXPECT_EQ(fake.files[kPath].bytes, locked ? outside : composedSettingsText());
+    EXPECT_EQ(fake.files["notavex.ini.bak"].bytes, locked ? "" : outside);
+    EXPECT_STREQ(messageTable.entries[0].text, "朝会");
+}
+
+TEST_F(Following, UnsavedEditsSurviveAReloadAndEndInABackupWhenTheCloseCannotSave)
+{
+    Schedule edited = board.schedule;
+    std::strcpy(edited.table.entries[0].text, "打ち合わせ");
+    fake.writeFault = WriteFault::create;
+    EXPECT_EQ(takeEdits(board, edited, kOwner), -1);
+    writeOutside(kPath, kEdited);
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::settling);
+    lookAtSettingsFile(board, kOwner);
+    lookAtSettingsFile(board, kOwner);
+    EXPECT_STREQ(messageTable.entries[0].text, "打ち合わせ");
+    EXPECT_EQ(captions(), std::vector<std::string>({"OPEN ERROR", "CHANGE ERROR"}));
+
+    // The close cannot save either: the edits go to a backup of their own.
+    fake.files[kPath].locked = true;
+    fake.writeFault = WriteFault::none;
+    EXPECT_EQ(catchUpWithSettingsFile(board, kOwner), FileLook::unchanged);
+    EXPECT_EQ(saveAtClose(board, kOwner), -1);
+    EXPECT_EQ(fake.files[kPath].bytes, kEdited);
+    EXPECT_EQ(fake.files["notavex.ini.bak"].bytes, composedSettingsText());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableChange, ::testing::ValuesIn(kTroubleCases),

@@ -136,15 +136,17 @@ struct UnreadableCase {
     const char* name;
     void (*make)();
     std::string_view caption;
+    void (*mend)();  // the holder lets go, or the user mends the file
 };
 
 void PrintTo(const UnreadableCase& c, std::ostream* out) { *out << c.name; }
 
 const UnreadableCase kUnreadableCases[] = {
-    {"locked", [] { fake.files[kPath].locked = true; }, "OPEN ERROR"},
-    {"open_fails", [] { fake.failOpen = true; }, "OPEN ERROR"},
-    {"short_read", [] { fake.shortRead = true; }, "OPEN ERROR"},
-    {"too_large", [] { fake.files[kPath].bytes += std::string(kSettingsFileMaxBytes, '\n'); }, "SIZE ERROR"},
+    {"locked", [] { fake.files[kPath].locked = true; }, "OPEN ERROR", [] { fake.files[kPath].locked = false; }},
+    {"open_fails", [] { fake.failOpen = true; }, "OPEN ERROR", [] { fake.failOpen = false; }},
+    {"short_read", [] { fake.shortRead = true; }, "OPEN ERROR", [] { fake.shortRead = false; }},
+    {"too_large", [] { fake.files[kPath].bytes += std::string(kSettingsFileMaxBytes, '\n'); }, "SIZE ERROR",
+        [] { writeOutside(kPath, std::string(kUsersFile)); }},
 };
 
 class UnreadableFile : public LoadSave, public ::testing::WithParamInterface<UnreadableCase> {
@@ -196,6 +198,26 @@ TEST_P(UnreadableFile, IsBackedUpBeforeTheNextSaveOrKept)
     EXPECT_FALSE(exists(kTemporary));
 }
 
+TEST_P(UnreadableFile, IsNeverReplacedByTheCloseAndIsShownOnceItCanBeRead)
+{
+    loadSettings(board, kOwner);
+    fake.boxes.clear();
+    boardSettings.winX = 77;  // a drag
+    EXPECT_EQ(catchUpWithSettingsFile(board, kOwner), FileLook::unreadable);
+    EXPECT_EQ(saveAtClose(board, kOwner), 0);
+    EXPECT_TRUE(fileIs(kPath, oldBytes));
+    EXPECT_EQ(fake.files.size(), 1u);  // no backup, nothing temporary
+    EXPECT_TRUE(fake.boxes.empty());
+
+    // The next look after the holder lets go reads it, and the board goes
+    // where the file says.
+    GetParam().mend();
+    EXPECT_EQ(lookAtSettingsFile(board, kOwner), FileLook::firstRead);
+    EXPECT_EQ(boardSettings.winX, 40);
+    EXPECT_STREQ(messageTable.entries[0].text, "歯医者");
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile, ::testing::ValuesIn(kUnreadableCases),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -214,6 +236,25 @@ TEST_F(LoadSave, FailedBackupKeepsTheUnreadFile)
     EXPECT_FALSE(exists(kTemporary));
 }
 
+TEST_F(LoadSave, OkAfterAFailedLoadSavesOnlyWhatTheUserChanged)
+{
+    fake.files[kPath].bytes = kUsersFile;
+    fake.files[kPath].locked = true;
+    loadSettings(board, kOwner);
+    fake.files[kPath].locked = false;
+    fake.boxes.clear();
+    Schedule edited = board.schedule;
+    EXPECT_EQ(takeEdits(board, edited, kOwner), 0);
+    EXPECT_TRUE(fileIs(kPath, kUsersFile));
+    EXPECT_FALSE(exists(kBackup));
+
+    edited.settings.autoend = 1;
+    EXPECT_EQ(takeEdits(board, edited, kOwner), 0);
+    EXPECT_TRUE(fileIs(kPath, composedSettingsText()));
+    EXPECT_TRUE(fileIs(kBackup, kUsersFile));
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
 TEST_F(LoadSave, FileReadWholeAfterAFailedLoadNeedsNoBackup)
 {
     fake.files[kPath].bytes = kUsersFile;
@@ -225,21 +266,33 @@ TEST_F(LoadSave, FileReadWholeAfterAFailedLoadNeedsNoBackup)
     EXPECT_FALSE(exists(kBackup));
 }
 
+constexpr std::string_view kWriteError =
+    "ディスクの空きが足りないなどの理由で、notavex.iniファイルに書き込めませんでした。";
+
 struct SaveFault {
     const char* name;
     void (*inject)();
+    std::string_view caption;  // a full disk shows as such
 };
 
 void PrintTo(const SaveFault& c, std::ostream* out) { *out << c.name; }
 
 const SaveFault kSaveFaults[] = {
-    {"create_fails", [] { fake.writeFault = WriteFault::create; }},
-    {"write_comes_up_short", [] { fake.writeFault = WriteFault::write; }},
-    {"flush_fails", [] { fake.writeFault = WriteFault::flush; }},
-    {"replace_fails", [] { fake.failReplace = true; }},
-    {"target_read_only", [] { fake.files[kPath].readOnly = true; }},
-    {"target_locked", [] { fake.files[kPath].locked = true; }},
+    {"create_fails", [] { fake.writeFault = WriteFault::create; }, "OPEN ERROR"},
+    {"write_comes_up_short", [] { fake.writeFault = WriteFault::write; }, "WRITE ERROR"},
+    {"flush_fails", [] { fake.writeFault = WriteFault::flush; }, "WRITE ERROR"},
+    {"replace_fails", [] { fake.failReplace = true; }, "OPEN ERROR"},
+    {"target_read_only", [] { fake.files[kPath].readOnly = true; }, "OPEN ERROR"},
+    {"target_locked", [] { fake.files[kPath].locked = true; }, "OPEN ERROR"},
 };
+
+::testing::AssertionResult saveFailureShown(const SaveFault& fault)
+{
+    const std::string_view text = fault.caption == "OPEN ERROR" ? kOpenError : kWriteError;
+    if (fake.boxes.size() != 1 || fake.boxes[0].caption != fault.caption || fake.boxes[0].text != text)
+        return ::testing::AssertionFailure() << fake.boxes.size() << " boxes";
+    return ::testing::AssertionSuccess();
+}
 
 class FailedSave : public LoadSave, public ::testing::WithParamInterface<SaveFault> { };
 
@@ -250,7 +303,7 @@ TEST_P(FailedSave, KeepsTheOldFileByteForByte)
     GetParam().inject();
     addMessage("new", {1});
     EXPECT_EQ(saveSettings(board, kOwner), -1);
-    EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
+    EXPECT_TRUE(saveFailureShown(GetParam()));
     EXPECT_TRUE(fileIs(kPath, kUsersFile));
     EXPECT_FALSE(exists(kTemporary));
     EXPECT_FALSE(exists(kBackup));
@@ -265,7 +318,7 @@ TEST_P(FailedCreate, LeavesNoFileWhereThereWasNone)
 {
     GetParam().inject();
     EXPECT_EQ(loadSettings(board, kOwner), 0);  // not found: creating it was tried
-    EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
+    EXPECT_TRUE(saveFailureShown(GetParam()));
     EXPECT_FALSE(exists(kPath));
     EXPECT_FALSE(exists(kTemporary));
 }

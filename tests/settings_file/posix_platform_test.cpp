@@ -72,19 +72,23 @@ TEST_F(PosixPlatform, ReadTellsTheCasesApart)
     EXPECT_EQ(bytes, "");
 }
 
-TEST_F(PosixPlatform, ReadOnlyFileIsReadButNeverReplaced)
+TEST_F(PosixPlatform, ReplaceCatchesWhatItReplacesAndNeverAReadOnlyFile)
 {
     write("target.ini", "old");
     ASSERT_EQ(chmod("target.ini", 0444), 0);
     std::string bytes;
     EXPECT_EQ(readInto("target.ini", 100, bytes), FileReadResult::ok);
-    ASSERT_EQ(settingsPlatform.writeFileDurably("new.tmp", "new", 3), 0);
-    EXPECT_EQ(settingsPlatform.replaceFile("new.tmp", "target.ini"), -1);  // even for root
+    ASSERT_EQ(settingsPlatform.writeFileDurably("new.tmp", "new", 3), FileWriteResult::ok);
+    // Even for root.
+    EXPECT_EQ(settingsPlatform.replaceFile("new.tmp", "target.ini", "caught.ini"), ReplaceResult::failed);
     EXPECT_EQ(read("target.ini"), "old");
     ASSERT_EQ(chmod("target.ini", 0644), 0);
-    EXPECT_EQ(settingsPlatform.replaceFile("new.tmp", "target.ini"), 0);
+    EXPECT_EQ(settingsPlatform.replaceFile("new.tmp", "target.ini", "caught.ini"), ReplaceResult::replaced);
     EXPECT_EQ(read("target.ini"), "new");
+    EXPECT_EQ(read("caught.ini"), "old");
     EXPECT_FALSE(exists("new.tmp"));
+    EXPECT_EQ(settingsPlatform.replaceFile("caught.ini", "missing.ini", "other.ini"), ReplaceResult::noTarget);
+    EXPECT_TRUE(exists("caught.ini"));
 }
 
 TEST_F(PosixPlatform, CopyReplacesAnOlderCopyAndRemoveRemoves)
@@ -96,7 +100,7 @@ TEST_F(PosixPlatform, CopyReplacesAnOlderCopyAndRemoveRemoves)
     EXPECT_EQ(settingsPlatform.copyFile("missing.ini", "c.bak"), -1);
     EXPECT_EQ(settingsPlatform.removeFile("b.bak"), 0);
     EXPECT_FALSE(exists("b.bak"));
-    EXPECT_EQ(settingsPlatform.writeFileDurably("no-such-folder/x", "x", 1), -1);
+    EXPECT_EQ(settingsPlatform.writeFileDurably("no-such-folder/x", "x", 1), FileWriteResult::openFailed);
 }
 
 void addName(const char* name, void* names) { static_cast<std::string*>(names)->append(name).append(" "); }

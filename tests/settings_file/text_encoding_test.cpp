@@ -1,6 +1,6 @@
 // Settings files in UTF-16 and UTF-8 become CP932 through the system's
-// converter; CP932 files, even those that happen to be valid UTF-8 with only
-// two-byte sequences, stay as they are. Ordinary literals are CP932 here.
+// converter; CP932 files, even those that happen to be valid UTF-8, stay as
+// they are. Ordinary literals are CP932 here.
 #include "settings_file/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -53,8 +53,12 @@ TEST(TextEncoding, DetectionAndConversion)
         {"UTF-8 without mark", utf8(u8"0000=歯医者 ｱ"), TextEncoding::utf8, "0000=歯医者 ｱ", false},
         {"CP932 text", "0000=歯医者", TextEncoding::cp932, "0000=歯医者", false},
         {"CP932 ﾈｺ is valid two-byte UTF-8", "0000=ﾈｺ", TextEncoding::cp932, "0000=ﾈｺ", false},
-        {"UTF-8 with a two-byte sequence among three-byte ones", utf8(u8"é歯"), TextEncoding::cp932, utf8(u8"é歯"),
-            false},
+        {"UTF-8 without mark, a two-byte character among three-byte ones", utf8(u8"0000=牛乳×2"), TextEncoding::utf8,
+            "0000=牛乳×2", false},
+        {"UTF-8 without mark, a two-byte character CP932 lacks", utf8(u8"é歯"), TextEncoding::utf8, "?歯", true},
+        // ﾈｺ (C8 BA) is a valid two-byte sequence and 燿ｱ (E0 A0 B1) a
+        // valid three-byte one, but U+023A is no character a user types.
+        {"CP932 half-width kana pair and a three-byte run", "0000=ﾈｺ燿ｱ", TextEncoding::cp932, "0000=ﾈｺ燿ｱ", false},
         {"overlong three-byte sequence", "\xE0\x80\xAF", TextEncoding::cp932, "\xE0\x80\xAF", false},
         {"surrogate in UTF-8", "\xED\xA0\x80", TextEncoding::cp932, "\xED\xA0\x80", false},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", TextEncoding::cp932, "\xF4\x90\x80\x80", false},
