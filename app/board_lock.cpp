@@ -44,9 +44,11 @@ BoardLock takeBoardLock()
 {
     wchar_t path[kLockPathChars];
     lockPath(path);
-    // Creating anew drops a record that a dead holder might have left.
-    lockFile = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    // Creating anew drops a record that a dead holder might have left. No
+    // deleting is shared: while the board runs, the lock can be neither
+    // deleted nor renamed away for a second board to start.
+    lockFile = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (lockFile != INVALID_HANDLE_VALUE) return BoardLock::Taken;
     const DWORD error = GetLastError();
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return BoardLock::HeldByAnother;

@@ -112,6 +112,19 @@ LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, program.taskbarCreatedMessage, wParam, lParam);
 }
 
+// Logoff, shutdown or a restart for updates: the board agrees at once.
+LRESULT onQueryEndSession() { return TRUE; }
+
+// The session ends and the process with it, without a WM_DESTROY: the close
+// runs here, before the return, and shows nothing that would hold it up.
+LRESULT onEndSession(HWND window, WPARAM ending)
+{
+    if (!ending) return 0;
+    board.quiet = true;
+    closeBoard(window);
+    return 0;
+}
+
 // The window exists from here on: the lock names it at once, so that a
 // second start finds it even while creation waits on a box.
 LRESULT onNcCreate(HWND window, WPARAM wParam, LPARAM lParam)
@@ -152,6 +165,8 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_TIMER: return onTimer(window, wParam, lParam);
     case WM_TIMECHANGE: return onTimeChange(window);
     case WM_POWERBROADCAST: return onPowerBroadcast(window, wParam, lParam);
+    case WM_QUERYENDSESSION: return onQueryEndSession();
+    case WM_ENDSESSION: return onEndSession(window, wParam);
     case WM_LBUTTONDOWN: return onLButtonDown(window, wParam, lParam);
     case WM_MOUSEMOVE: return onMouseMove(window, wParam, lParam);
     case WM_LBUTTONUP: return onLButtonUp(window, wParam, lParam);

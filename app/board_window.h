@@ -2,6 +2,7 @@
 // only Windows has.
 #pragma once
 
+#include "app/board_lock.h"
 #include "settings_file/settings_file.h"
 
 #include <windows.h>
@@ -24,6 +25,7 @@ struct BoardProgram {
     HICON icon;
     UINT taskbarCreatedMessage;
     UINT showBoardMessage;  // a second start's request: show yourself
+    BoardLock lock;         // what became of the lock at start
     // The settings dialog or the version box while one is open, else null.
     HWND openBox;
     // Null where the system lacks layered windows: the corners then show.
@@ -54,6 +56,13 @@ void followFile(HWND window);
 // it: the stored position is the picture's corner, the window's own lies
 // this much further up and left.
 POINT boardFrameOffset();
+
+// Puts the window where the board's settings say, in their z-order: at
+// start, and when the file the start could not read is read at last.
+void placeBoard(HWND window);
+// Starts the automatic exit when the settings ask for it and it does not
+// run yet.
+void startAutoExitTimer(HWND window);
 
 // Records the position, saves, releases the drawing objects and the tray
 // icon and asks the loop to end; once only. Result 0.

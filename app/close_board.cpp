@@ -16,8 +16,12 @@ void stopTimers(void* window)
 }
 
 // An edit made outside since the last look is read first, so that the save
-// keeps it, with the board's position.
-void catchUpWithFile(void* window) { catchUpWithSettingsFile(board, window); }
+// keeps it, with the board's position; a file the start could not read and
+// that reads now brings its own.
+void catchUpWithFile(void* window)
+{
+    if (catchUpWithSettingsFile(board, window) == FileLook::firstRead) placeBoard(asWindow(window));
+}
 
 // The position saved is the visible board's: the outer corner plus a frame.
 void recordPosition(void* window)

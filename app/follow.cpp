@@ -50,12 +50,22 @@ void followFile(HWND window)
     // The next look comes in two seconds anyway.
     if (followingWaits(overflowBoxOpen)) return;
     shell.followingNow = true;
-    if (lookAtSettingsFile(board, window) == FileLook::reloaded) {
+    switch (lookAtSettingsFile(board, window)) {
+    case FileLook::reloaded: {
         // As at start: a board that closes by itself leaves time to reach
         // the menu.
         int32_t& endsec = board.schedule.settings.endsec;
         if (shell.autoExitRunning) endsec = startAutoExit(1, endsec).endsec;
         repaintWithoutRaising(window);
+        break;
+    }
+    case FileLook::firstRead:
+        // What the start could not read: the board goes where it says.
+        placeBoard(window);
+        startAutoExitTimer(window);
+        repaintWithoutRaising(window);
+        break;
+    default: break;
     }
     shell.followingNow = false;
 }

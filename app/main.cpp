@@ -39,7 +39,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     // Before any window or file: two boards on one settings file would each
     // save over the other's changes.
-    if (takeBoardLock() == BoardLock::HeldByAnother) {
+    program.lock = takeBoardLock();
+    if (program.lock == BoardLock::HeldByAnother) {
         showRunningBoard();
         return 0;
     }

@@ -8,6 +8,7 @@ SettingsDialogControls dialogControls;
 namespace {
 
 constexpr int kOrdinalItems = 6;
+constexpr char kUnreadNotice[] = "notavex.iniファイルを読み取れていません。";
 constexpr int kMonthItems = 12;
 
 void fillOrdinalBox()
@@ -117,7 +118,9 @@ void initSettingsDialog(BoardState& board)
     setEnabled(c.dayBox, false);
 
     // The message field and the notice line start empty, as in the template,
-    // without a text check: the notice stays empty even at 100 messages.
+    // without a text check: the notice stays empty even at 100 messages. It
+    // tells only that the board shows no file: notavex.ini could not be read.
     setReadOnly(c.notice, true);
+    if (board.unread) setFieldText(c.notice, kUnreadNotice);
     for (int id : kSettingsControlIds) markControlChanged(id, kChangedAll);
 }

@@ -48,9 +48,9 @@ void messageListSelectionChange()
 void addMessage()
 {
     SettingsDialogControls& c = dialogControls;
-    // The text check keeps the button off at a full table; a stray call
-    // must not run past it either.
-    if (editedTable().MessageNum >= kMaxMessages) return;
+    // The text check keeps the button off at a full table or with a
+    // character CP932 lacks; a stray call must not run past it either.
+    if (editedTable().MessageNum >= kMaxMessages || dialogState.refusedCharacter != 0) return;
     const int added = editedTable().MessageNum++;
     MessageEntry& entry = editedTable().entries[added];
     entry.dateNum = 0;
@@ -73,7 +73,7 @@ void changeMessage()
 {
     MessageListControl& list = dialogControls.messageList;
     const int selected = selectedMessage();
-    if (selected < 0) return;
+    if (selected < 0 || dialogState.refusedCharacter != 0) return;
     MessageEntry& entry = editedTable().entries[selected];
     storeFieldText(entry);
     // Replacing the item leaves the list without a selection.

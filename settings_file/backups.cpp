@@ -9,10 +9,16 @@
 
 namespace {
 
+// Of the numbered backups (1 and up), the lowest numbers first: a pass of
+// pruning removes at most this many.
+constexpr int kPruneBatch = 32;
+
 struct BackupSet {
-    int count;
-    int lowest;
-    int highest;
+    int count;                // every backup, notavex.ini.bak included
+    int highest;              // the highest number, when count > 0
+    int numbered;             // those numbered 1 and up
+    int lowest[kPruneBatch];  // the lowest of those, in order
+    int lowestCount;
 };
 
 void noteBackup(const char* name, void* context)
@@ -20,27 +26,47 @@ void noteBackup(const char* name, void* context)
     const int number = backupNumber(name);
     if (number < 0) return;
     BackupSet& set = *static_cast<BackupSet*>(context);
-    if (set.count == 0 || number < set.lowest) set.lowest = number;
     if (set.count == 0 || number > set.highest) set.highest = number;
     ++set.count;
+    if (number == 0) return;
+    ++set.numbered;
+    // Insertion into the short sorted list of the lowest.
+    int at = set.lowestCount;
+    if (at == kPruneBatch && number >= set.lowest[at - 1]) return;
+    if (at == kPruneBatch) --at;
+    while (at > 0 && set.lowest[at - 1] > number) {
+        set.lowest[at] = set.lowest[at - 1];
+        --at;
+    }
+    set.lowest[at] = number;
+    if (set.lowestCount < kPruneBatch) ++set.lowestCount;
 }
 
 BackupSet findBackups()
 {
-    BackupSet set = {0, 0, 0};
+    BackupSet set{};
     settingsPlatform.listFiles(kBackupPrefix, noteBackup, &set);
     return set;
 }
 
-// Removes the oldest backups beyond the kept number. One that cannot be
-// removed stays; the new backup stands either way.
-void removeOldestBackups(BackupSet set)
+// Removes the oldest numbered backups beyond the kept number. One that
+// cannot be removed (read-only, held open) is passed over for the next
+// oldest, so the count never grows past the kept number and those.
+void pruneBackups()
 {
     char name[kBackupNameSize];
-    while (set.count > kBackupsKept) {
-        formatBackupName(set.lowest, name, sizeof name);
-        if (settingsPlatform.removeFile(name) != 0) return;
-        set = findBackups();
+    for (;;) {
+        const BackupSet set = findBackups();
+        int excess = set.numbered - kBackupsKept;
+        int removed = 0;
+        for (int i = 0; i < set.lowestCount && excess > 0; ++i) {
+            formatBackupName(set.lowest[i], name, sizeof name);
+            if (settingsPlatform.removeFile(name) != 0) continue;
+            ++removed;
+            --excess;
+        }
+        // Done, or only backups that cannot be removed are left in reach.
+        if (excess <= 0 || removed == 0) return;
     }
 }
 
@@ -86,23 +112,23 @@ void formatBackupName(int number, char* out, int outSize)
     if (outSize > 0) out[at] = '\0';
 }
 
-int backUpSettingsFile()
+int keepAsBackup(const char* path)
 {
-    const BackupSet set = findBackups();
     char name[kBackupNameSize];
+    const BackupSet set = findBackups();
     if (set.count > 0) {
         formatBackupName(set.highest, name, sizeof name);
-        if (settingsPlatform.sameBytes(name, kSettingsPath) == 1) return 0;
-        if (set.highest >= kLastBackupNumber) return -1;
+        if (settingsPlatform.sameBytes(name, path) == 1) return settingsPlatform.removeFile(path);
     }
-    // Copied under a temporary name and then given its own, so that a copy
-    // cut short by a full disk never stands as a backup.
-    formatBackupName(set.count > 0 ? set.highest + 1 : 0, name, sizeof name);
-    if (settingsPlatform.copyFile(kSettingsPath, kTemporaryPath) != 0
-        || settingsPlatform.renameNoReplace(kTemporaryPath, name) != 0) {
-        settingsPlatform.removeFile(kTemporaryPath);
-        return -1;
+    // A name taken meanwhile (a second board on a share that cannot lock)
+    // is never overwritten: the next number is tried.
+    int number = set.count > 0 ? set.highest + 1 : 0;
+    for (;; ++number) {
+        if (number > kLastBackupNumber) return -1;
+        formatBackupName(number, name, sizeof name);
+        if (settingsPlatform.renameNoReplace(path, name) == 0) break;
+        if (!settingsPlatform.fileStamp(name).exists) return -1;
     }
-    removeOldestBackups(findBackups());
+    pruneBackups();
     return 0;
 }

@@ -1,9 +1,10 @@
-// Copies of notavex.ini kept before the program replaces a version of it
-// that it did not write or take in whole. A backup is never overwritten and
-// never left half-made.
+// Versions of notavex.ini kept beside it: the version a save replaced when
+// the program had not written it, and edits that could not be saved. A
+// backup is never overwritten and never left half-made.
 #pragma once
 
-// The most backups kept: making one more removes the oldest beyond these.
+// The first backup, notavex.ini.bak, is usually the user's own original and
+// is never removed; of the numbered ones after it this many are kept.
 constexpr int kBackupsKept = 20;
 // Numbers above this are not taken for backups, so that the next one can
 // always be named.
@@ -18,7 +19,8 @@ int backupNumber(const char* name);
 // The name of backup number (0 and up) into out.
 void formatBackupName(int number, char* out, int outSize);
 
-// Keeps what notavex.ini holds now in a new backup, unless the newest one
-// already holds the same bytes. 0 when the file is kept; -1 when it could
-// not be (nothing is left behind and no backup changed).
-int backUpSettingsFile();
+// Gives the whole file at path the next backup's name, unless the newest
+// backup already holds the same bytes (path is then removed), and removes
+// the oldest numbered backups beyond kBackupsKept; one that cannot be
+// removed is passed over. 0, or -1 when the file stays at path.
+int keepAsBackup(const char* path);

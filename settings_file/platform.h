@@ -70,9 +70,6 @@ struct SettingsPlatform {
     // by another program in the meantime is lost. Refuses a read-only to;
     // caught must not exist.
     ReplaceResult (*replaceFile)(const char* from, const char* to, const char* caught);
-    // Copies from to to, replacing an older to, and flushes it to the disk.
-    // 0, or -1 (to may then hold part of the bytes).
-    int (*copyFile)(const char* from, const char* to);
     // Puts from in the place of to only while no file named to exists: an
     // existing to is never replaced. 0, or -1 with both as they were.
     int (*renameNoReplace)(const char* from, const char* to);
@@ -93,10 +90,11 @@ struct SettingsPlatform {
     // area (not the work area) of one monitor.
     bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
     // Converts units UTF-16 units into CP932 bytes in out (outSize; no NUL
-    // added) as Windows does without best fit: a character with no CP932
-    // form that reads back as itself becomes "?". *lossy tells whether any
-    // did. Returns the bytes written, or 0 when they do not fit (two bytes a
-    // unit always do).
+    // added) as the program's door to Windows does (win32/wide_text.h): the
+    // six characters spelt two ways become the CP932 character they stand
+    // for, and a character with no CP932 form that reads back as itself
+    // becomes "?". *lossy tells whether any did. Returns the bytes written
+    // (two bytes a unit always fit).
     int (*utf16ToCp932)(const char16_t* text, int units, char* out, int outSize, bool* lossy);
 };
 

@@ -1,6 +1,7 @@
 // The platform seam for the native build: POSIX files, the local clock, a
 // stand-in screen, and error boxes on stderr.
 #include "settings_file/platform.h"
+#include "text/cp932.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -165,32 +166,6 @@ ReplaceResult posixReplaceFile(const char* from, const char* to, const char* cau
     return ReplaceResult::replaced;
 }
 
-int posixCopyFile(const char* from, const char* to)
-{
-    if (isReadOnly(to)) return -1;
-    const int in = open(from, O_RDONLY);
-    if (in < 0) return -1;
-    const int out = open(to, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out < 0) {
-        close(in);
-        return -1;
-    }
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = read(in, copyChunk, sizeof copyChunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        if (n <= 0) break;
-        if (!writeAll(out, copyChunk, static_cast<int>(n))) {
-            ok = false;
-            break;
-        }
-    }
-    ok = ok && fsync(out) == 0;
-    close(in);
-    return closeChecked(out) == 0 && ok ? 0 : -1;
-}
-
 int posixRenameNoReplace(const char* from, const char* to)
 {
     if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
@@ -315,7 +290,7 @@ int posixUtf16ToCp932(const char16_t* text, int units, char* out, int outSize, b
     int at = 0;
     for (int i = 0; i < units; ++i) {
         char form[kCharFormSize];
-        int length = cp932Form(text[i], form);
+        int length = cp932Form(windowsFormOf(text[i]), form);
         if (length == 0) {
             form[0] = '?';
             length = 1;
@@ -335,7 +310,6 @@ constexpr SettingsPlatform kSystemSettingsPlatform = {
     posixWriteFileDurably,
     posixRemoveFile,
     posixReplaceFile,
-    posixCopyFile,
     posixRenameNoReplace,
     posixSameBytes,
     posixListFiles,

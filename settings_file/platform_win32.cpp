@@ -121,37 +121,6 @@ bool readChunk(HANDLE file, char* buffer, DWORD size, DWORD* got)
     return true;
 }
 
-// A copy of our own rather than CopyFile, which carries the source's
-// read-only attribute over to the copy and, under Wine, overwrites a
-// read-only target.
-int win32CopyFile(const char* from, const char* to)
-{
-    const WidePath target(to);
-    if (isReadOnly(target)) return -1;
-    HANDLE in = openForReading(from);
-    if (in == INVALID_HANDLE_VALUE) return -1;
-    HANDLE out = CreateFileW(target.text, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) {
-        CloseHandle(in);
-        return -1;
-    }
-    bool ok = true;
-    for (;;) {
-        DWORD got = 0;
-        if (!readChunk(in, copyChunk, kCopyChunkSize, &got)) ok = false;
-        if (!ok || got == 0) break;
-        DWORD written = 0;
-        if (!WriteFile(out, copyChunk, got, &written, nullptr) || written != got) {
-            ok = false;
-            break;
-        }
-    }
-    ok = ok && FlushFileBuffers(out);
-    CloseHandle(in);
-    ok = CloseHandle(out) && ok;
-    return ok ? 0 : -1;
-}
-
 int win32RenameNoReplace(const char* from, const char* to)
 {
     // Without MOVEFILE_REPLACE_EXISTING an existing target makes it fail.
@@ -188,7 +157,8 @@ void win32ListFiles(const char* prefix, void (*each)(const char* name, void* con
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         char name[kPathChars];
-        fromWide(found.cFileName, name, kPathChars);
+        char32_t refused = 0;
+        fromWideExact(found.cFileName, name, kPathChars, &refused);
         each(name, context);
     } while (FindNextFileW(search, &found));
     FindClose(search);
@@ -248,7 +218,10 @@ bool win32WithinOneMonitor(int32_t left, int32_t top, int32_t right, int32_t bot
 int win32Utf16ToCp932(const char16_t* text, int units, char* out, int outSize, bool* lossy)
 {
     static_assert(sizeof(char16_t) == sizeof(wchar_t));
-    return fromWideExact(reinterpret_cast<const wchar_t*>(text), units, out, outSize, lossy);
+    char32_t refused = 0;
+    const int n = fromWideExact(reinterpret_cast<const wchar_t*>(text), units, out, outSize, &refused);
+    *lossy = refused != 0;
+    return n;
 }
 
 }  // namespace
@@ -258,7 +231,6 @@ constexpr SettingsPlatform kSystemSettingsPlatform = {
     win32WriteFileDurably,
     win32RemoveFile,
     win32ReplaceFile,
-    win32CopyFile,
     win32RenameNoReplace,
     win32SameBytes,
     win32ListFiles,

@@ -1,8 +1,7 @@
-// loadSettings and saveSettings: the settings text between the store and
-// notavex.ini, over the platform seam.
+// Reading notavex.ini into the board: at start, after a change outside, and
+// the boxes that tell what could not be read.
 #include "settings_file/settings_file.h"
 
-#include "settings_file/backups.h"
 #include "settings_file/file_names.h"
 #include "settings_file/settings_file_internal.h"
 #include "settings_file/settings_text.h"
@@ -13,37 +12,26 @@
 
 namespace {
 
-constexpr char kOpenErrorText[] = "notavex.iniファイルをオープンできませんでした。";
-constexpr char kSizeErrorText[] = "notavex.iniファイルが大きすぎるため設定を取得できませんでした。";
-constexpr char kReadErrorText[] =
-    "notavex.iniファイルの一部を読み取れませんでした。元のファイルはバックアップとして残します。";
+struct TroubleBox {
+    const char* text;
+    const char* caption;
+};
 
-// The file's text while it is read, the schedule it is read into, and the
-// text composed for a save: scratch space, not state.
+// By FileTrouble, in its order.
+constexpr TroubleBox kTroubleBoxes[] = {
+    {"notavex.iniファイルをオープンできませんでした。", "OPEN ERROR"},
+    {"notavex.iniファイルが大きすぎるため設定を取得できませんでした。", "SIZE ERROR"},
+    {"notavex.iniファイルの一部を読み取れませんでした。元のファイルはバックアップとして残します。", "READ ERROR"},
+    {"ディスクの空きが足りないなどの理由で、notavex.iniファイルに書き込めませんでした。", "WRITE ERROR"},
+    {"保存できていない変更があるため、外で変えられたnotavex.iniファイルは読まず、次の保存でバックアップに残します。",
+        "CHANGE ERROR"},
+    {"このフォルダーには書き込めないため、設定をnotavex.iniファイルに保存できません。", "FOLDER ERROR"},
+};
+
+// The file's text while it is read, and the schedule it is read into:
+// scratch space, not state.
 char settingsText[kSettingsTextSize];
 Schedule freshSchedule;
-char composedText[kSettingsFileMaxBytes];
-
-FileVersion versionOf(const char* bytes, int length)
-{
-    // 64-bit FNV-1a: a chance edit that keeps the size and the hash is not
-    // a worry, and nothing here defends against a forger.
-    uint64_t hash = 14695981039346656037ull;
-    for (int n = 0; n < length; ++n) hash = (hash ^ static_cast<unsigned char>(bytes[n])) * 1099511628211ull;
-    return {true, length, hash};
-}
-
-bool isOwnVersion(const BoardState& board, const FileVersion& version)
-{
-    const FileVersion& own = board.ownVersion;
-    return own.known && version.size == own.size && version.hash == own.hash;
-}
-
-int refuse(OwnerWindow owner, FileTrouble trouble)
-{
-    showFileTrouble(owner, trouble);
-    return -1;
-}
 
 // The file as read into settingsText, in CP932.
 struct ReadText {
@@ -76,29 +64,24 @@ bool isUnreadable(const ReadText& read, const SettingsReadReport& report)
     return report.nulInside || (read.length > 0 && !report.keyFound) || read.lossy;
 }
 
-std::string_view textOf(const ReadText& read) { return {settingsText, static_cast<size_t>(read.length)}; }
-
 // Reads the text into a fresh schedule.
 SettingsReadReport readFresh(const ReadText& read)
 {
     resetStore(freshSchedule);
-    return applySettingsText(textOf(read), freshSchedule);
+    return applySettingsText({settingsText, static_cast<size_t>(read.length)}, freshSchedule);
 }
 
-// The board takes the schedule just read; one taken in whole becomes the
-// program's own version.
-void takeRead(BoardState& board, const ReadText& read, const SettingsReadReport& report)
+// The board takes the schedule just read, whole; one taken in whole
+// becomes the program's own version.
+void takeRead(BoardState& board, const ReadText& read, const SettingsReadReport& report, const FileStamp& seen)
 {
     board.schedule = freshSchedule;
     // A converted file is never the program's own: saving writes it anew in
-    // CP932, so the original goes to a backup first.
+    // CP932, so the original goes to a backup.
     if (report.whole && !read.converted) board.ownVersion = read.version;
-}
-
-ScreenGeometry screenGeometry()
-{
-    const ScreenSize screen = settingsPlatform.primaryScreen();
-    return {screen.width, screen.height, settingsPlatform.withinOneMonitor};
+    board.knownStamp = seen;
+    board.unread = false;
+    board.watch = FileWatch{};
 }
 
 FileTrouble troubleOf(FileReadResult result)
@@ -106,25 +89,33 @@ FileTrouble troubleOf(FileReadResult result)
     return result == FileReadResult::tooLarge ? FileTrouble::tooLarge : FileTrouble::cannotOpen;
 }
 
-// Before notavex.ini is replaced: a version the program neither wrote nor
-// took in whole is kept in a backup first. 0 when the file may be replaced.
-int keepOutsideVersion(const BoardState& board)
+Reading failedWith(FileTrouble trouble) { return {ReadOutcome::failed, trouble}; }
+
+void computeCalendarFor(BoardState& board, const LocalDate& date)
 {
-    const ReadText now = readSettingsText();
-    if (now.result == FileReadResult::notFound) return 0;  // nothing to lose
-    if (now.result == FileReadResult::ok && isOwnVersion(board, now.version)) return 0;
-    return backUpSettingsFile();
+    board.date = date;
+    board.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
 }
 
 }  // namespace
 
-void showFileTrouble(OwnerWindow owner, FileTrouble trouble)
+void tellFolderCannotKeepSettings(const BoardState& board, OwnerWindow owner)
 {
-    switch (trouble) {
-    case FileTrouble::cannotOpen: settingsPlatform.showErrorBox(owner, kOpenErrorText, "OPEN ERROR"); return;
-    case FileTrouble::tooLarge: settingsPlatform.showErrorBox(owner, kSizeErrorText, "SIZE ERROR"); return;
-    case FileTrouble::notReadable: settingsPlatform.showErrorBox(owner, kReadErrorText, "READ ERROR"); return;
-    }
+    showFileTrouble(board, owner, FileTrouble::folderLocked);
+}
+
+void showFileTrouble(const BoardState& board, OwnerWindow owner, FileTrouble trouble)
+{
+    if (board.quiet) return;
+    const TroubleBox& box = kTroubleBoxes[static_cast<int>(trouble)];
+    settingsPlatform.showErrorBox(owner, box.text, box.caption);
+}
+
+FileVersion versionOf(const char* bytes, int length)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (int n = 0; n < length; ++n) hash = (hash ^ static_cast<unsigned char>(bytes[n])) * 1099511628211ull;
+    return {true, length, hash};
 }
 
 void resetBoardState(BoardState& board)
@@ -140,16 +131,6 @@ void resetBoardState(BoardState& board)
     board.quiet = false;
 }
 
-namespace {
-
-void computeCalendarFor(BoardState& board, const LocalDate& date)
-{
-    board.date = date;
-    board.calendar = computeCalendar(date.year, date.month, date.day, date.weekday);
-}
-
-}  // namespace
-
 void refreshCalendar(BoardState& board) { computeCalendarFor(board, settingsPlatform.localDate()); }
 
 bool followLocalDate(BoardState& board, const LocalDate& now)
@@ -160,75 +141,57 @@ bool followLocalDate(BoardState& board, const LocalDate& now)
     return true;
 }
 
+Reading readWholeBoard(BoardState& board, OwnerWindow owner, const FileStamp& seen)
+{
+    const ReadText read = readSettingsText();
+    if (read.result == FileReadResult::notFound) return {ReadOutcome::gone, FileTrouble::cannotOpen};
+    if (read.result != FileReadResult::ok) return failedWith(troubleOf(read.result));
+    const SettingsReadReport report = readFresh(read);
+    const ScreenSize screen = settingsPlatform.primaryScreen();
+    fitBoardOnScreen(freshSchedule.settings, {screen.width, screen.height, settingsPlatform.withinOneMonitor});
+    takeRead(board, read, report, seen);
+    if (!isUnreadable(read, report)) return {ReadOutcome::read, FileTrouble::cannotOpen};
+    // What can be read is shown; the rest stays in the file, which the next
+    // save keeps as a backup.
+    showFileTrouble(board, owner, FileTrouble::notReadable);
+    return {ReadOutcome::unreadable, FileTrouble::notReadable};
+}
+
+Reading readChangedFile(BoardState& board, const FileStamp& seen)
+{
+    const ReadText read = readSettingsText();
+    if (read.result == FileReadResult::notFound) return {ReadOutcome::gone, FileTrouble::cannotOpen};
+    if (read.result != FileReadResult::ok) return failedWith(troubleOf(read.result));
+    const SettingsReadReport report = readFresh(read);
+    // An editor's half-saved or emptied file would take the whole schedule
+    // with it: the board keeps what it has.
+    if (read.length == 0 || isUnreadable(read, report)) return failedWith(FileTrouble::notReadable);
+    // The board stays where the window is; the rest is the file's.
+    freshSchedule.settings.winX = board.schedule.settings.winX;
+    freshSchedule.settings.winY = board.schedule.settings.winY;
+    takeRead(board, read, report, seen);
+    return {ReadOutcome::read, FileTrouble::cannotOpen};
+}
+
 int loadSettings(BoardState& board, OwnerWindow owner)
 {
     refreshCalendar(board);
-    // The version seen now, read or not, is no outside change later.
-    board.knownStamp = settingsPlatform.fileStamp(kSettingsPath);
-    const ReadText read = readSettingsText();
-    switch (read.result) {
-    case FileReadResult::ok: {
-        const SettingsReadReport report = readFresh(read);
-        fitBoardOnScreen(freshSchedule.settings, screenGeometry());
-        takeRead(board, read, report);
-        if (isUnreadable(read, report)) showFileTrouble(owner, FileTrouble::notReadable);
-        return 0;
-    }
-    case FileReadResult::notFound:
+    const FileStamp seen = settingsPlatform.fileStamp(kSettingsPath);
+    const Reading reading = readWholeBoard(board, owner, seen);
+    switch (reading.outcome) {
+    case ReadOutcome::read:
+    case ReadOutcome::unreadable: return 0;
+    case ReadOutcome::gone:
         // Nothing to lose: the file is made from the board's schedule, unadjusted.
         saveSettings(board, owner);
         return 0;
-    default: return refuse(owner, troubleOf(read.result));
+    case ReadOutcome::failed: break;
     }
+    // Held by another program, or too large: the board shows the defaults
+    // until a look can read the file, and never replaces it on its own.
+    board.unread = true;
+    board.watch.failed = seen;
+    board.watch.failureShown = true;
+    showFileTrouble(board, owner, reading.trouble);
+    return -1;
 }
-
-Reload reloadSettings(BoardState& board)
-{
-    const ReadText read = readSettingsText();
-    if (read.result == FileReadResult::notFound) return {ReloadOutcome::gone, FileTrouble::cannotOpen};
-    if (read.result != FileReadResult::ok) return {ReloadOutcome::failed, troubleOf(read.result)};
-    const std::string_view text = textOf(read);
-    const bool nulInside = text.find('\0') != std::string_view::npos;
-    if (isUnreadable(read, {settingsTextHasKey(text), nulInside, false}))
-        return {ReloadOutcome::failed, FileTrouble::notReadable};
-
-    // The board stays where the window is; the rest is the file's.
-    const SettingsReadReport report = readFresh(read);
-    freshSchedule.settings.winX = board.schedule.settings.winX;
-    freshSchedule.settings.winY = board.schedule.settings.winY;
-    takeRead(board, read, report);
-    return {ReloadOutcome::read, FileTrouble::cannotOpen};
-}
-
-int saveSettings(BoardState& board, OwnerWindow owner)
-{
-    const int length = composeSettingsText(board.schedule, composedText, kSettingsFileMaxBytes);
-    if (length < 0 || keepOutsideVersion(board) != 0) return refuse(owner, FileTrouble::cannotOpen);
-
-    bool saved = settingsPlatform.writeFileDurably(kTemporaryPath, composedText, length) == FileWriteResult::ok;
-    if (saved) {
-        switch (settingsPlatform.replaceFile(kTemporaryPath, kSettingsPath, kCaughtPath)) {
-        case ReplaceResult::replaced: settingsPlatform.removeFile(kCaughtPath); break;
-        case ReplaceResult::noTarget:
-            saved = settingsPlatform.renameNoReplace(kTemporaryPath, kSettingsPath) == 0;
-            break;
-        case ReplaceResult::failed: saved = false; break;
-        }
-    }
-    if (!saved) {
-        settingsPlatform.removeFile(kTemporaryPath);
-        return refuse(owner, FileTrouble::cannotOpen);
-    }
-    board.ownVersion = versionOf(composedText, length);
-    // The program's own save is no outside change.
-    board.knownStamp = settingsPlatform.fileStamp(kSettingsPath);
-    return 0;
-}
-
-int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner)
-{
-    board.schedule = edited;
-    return saveSettings(board, owner);
-}
-
-int saveAtClose(BoardState& board, OwnerWindow owner) { return saveSettings(board, owner); }

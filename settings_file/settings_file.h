@@ -20,6 +20,9 @@ struct FileWatch {
     FileStamp failed;   // the last version that could not be read
     int failedLooks;    // looks that failed on it
     bool failureShown;  // its box was shown
+    // The box about a change while edits are unsaved was shown: once until
+    // the edits are saved.
+    bool keptEditsShown;
 };
 
 // What the board shows and what it knows of notavex.ini: one value with one
@@ -81,6 +84,10 @@ int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner);
 // saved go to a backup of their own.
 int saveAtClose(BoardState& board, OwnerWindow owner);
 
+// The FOLDER ERROR box: the board's folder cannot hold its lock, so it
+// cannot keep its settings safe from a second board.
+void tellFolderCannotKeepSettings(const BoardState& board, OwnerWindow owner);
+
 // ---- Following the file while the board runs.
 
 enum class FileLook {
@@ -88,6 +95,7 @@ enum class FileLook {
     settling,    // changed since the last look: read once it holds still
     reloaded,    // read again: the board has the file's schedule
     firstRead,   // read for the first time since start: its place, too
+    keptEdits,   // changed while the board has unsaved edits: not read
     unreadable,  // changed, and cannot be read: the board is as it was
 };
 

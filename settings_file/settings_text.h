@@ -60,10 +60,6 @@ SettingsReadReport applySettingsText(std::string_view text, Schedule& schedule);
 // Run after a read: the file's values are the file's, where the board goes is the screen's.
 void fitBoardOnScreen(BoardSettings& settings, const ScreenGeometry& screen);
 
-// True when some line of the text, up to its first NUL, starts with a key:
-// what applySettingsText reports as keyFound, without a schedule.
-bool settingsTextHasKey(std::string_view text);
-
 // The value that starts at at: up to the first CR, LF or NUL, or the end.
 std::string_view valueAt(std::string_view text, int at);
 

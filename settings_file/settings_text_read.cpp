@@ -182,12 +182,6 @@ void adjustBoardSettings(Schedule& schedule)
     if (messageTable.MessageNum > kMaxMessages) messageTable.MessageNum = kMaxMessages;
 }
 
-bool settingsTextHasKey(std::string_view text)
-{
-    buildKeyIndex(untilFirstNul(text));
-    return keyLines > 0;
-}
-
 SettingsReadReport applySettingsText(std::string_view text, Schedule& schedule)
 {
     const std::string_view read = untilFirstNul(text);

@@ -14,27 +14,25 @@ char16_t wideText[kWideTextUnits];
 // into "?" and reports the loss like any other.
 constexpr char16_t kLacking = u'\uFFFD';
 
-// Characters spelt two ways by Japanese encodings, and the form that
-// Windows' CP932 table reads back from the one CP932 character both mean.
-struct Twin {
-    char16_t from;
-    char16_t to;
-};
-constexpr Twin kTwins[] = {
-    {u'\u301C', u'\uFF5E'},  // wave dash, 81 60
-    {u'\u2212', u'\uFF0D'},  // minus, 81 7C
-    {u'\u2016', u'\u2225'},  // double vertical line, 81 61
-    {u'\u00A2', u'\uFFE0'},  // cent, 81 91
-    {u'\u00A3', u'\uFFE1'},  // pound, 81 92
-    {u'\u00AC', u'\uFFE2'},  // not, 81 CA
-};
-
-char16_t windowsForm(char32_t code)
+// One unit for each character: one beyond the BMP, which CP932 lacks
+// anyway, becomes a single "?", as does a lone surrogate.
+char16_t unitOf(char32_t code)
 {
     if (code > 0xFFFF || (code >= 0xD800 && code <= 0xDFFF)) return kLacking;
-    for (const Twin& twin : kTwins)
-        if (twin.from == code) return twin.to;
     return static_cast<char16_t>(code);
+}
+
+// Latin-1, or a character CP932 has (Greek, Cyrillic): what a two-byte
+// sequence of a user's UTF-8 file holds. Pairs of CP932 half-width
+// katakana read as UTF-8 mostly give other characters (ﾈｺ gives U+023A).
+bool isLikelyTyped(char32_t code)
+{
+    if (code >= 0xA0 && code <= 0xFF) return true;
+    const char16_t unit = unitOf(code);
+    char form[2];
+    bool lossy = false;
+    settingsPlatform.utf16ToCp932(&unit, 1, form, sizeof form, &lossy);
+    return !lossy;
 }
 
 bool startsWith(const unsigned char* bytes, int length, const char* mark, int markLength)
@@ -83,19 +81,20 @@ int utf8Sequence(const unsigned char* bytes, int at, int length, char32_t* code)
     return 0;
 }
 
-// Valid as a whole, with multi-byte sequences that are all of three or four
-// bytes: what a CP932 text hardly ever is.
+// Valid as a whole, with at least one sequence of three or four bytes and
+// two-byte ones only of characters a user types: what a CP932 text hardly
+// ever is.
 bool looksLikeUtf8(const unsigned char* bytes, int length)
 {
-    bool multiByte = false;
+    bool longSequence = false;
     for (int at = 0; at < length;) {
         char32_t code;
         const int n = utf8Sequence(bytes, at, length, &code);
-        if (n == 0 || n == 2) return false;
-        multiByte = multiByte || n > 1;
+        if (n == 0 || (n == 2 && !isLikelyTyped(code))) return false;
+        longSequence = longSequence || n > 2;
         at += n;
     }
-    return multiByte;
+    return longSequence;
 }
 
 // Decoders into wideText; each returns the number of units. A byte that
@@ -106,7 +105,7 @@ int decodeUtf8(const unsigned char* bytes, int length)
     for (int at = 0; at < length;) {
         char32_t code = kLacking;
         const int n = utf8Sequence(bytes, at, length, &code);
-        wideText[units++] = n == 0 ? kLacking : windowsForm(code);
+        wideText[units++] = n == 0 ? kLacking : unitOf(code);
         at += n == 0 ? 1 : n;
     }
     return units;
@@ -126,7 +125,7 @@ int decodeUtf16(const unsigned char* bytes, int length, bool bigEndian)
             const char16_t next = unitAt(at + 2);
             if (next >= 0xDC00 && next <= 0xDFFF) at += 2;
         }
-        wideText[units++] = windowsForm(unit);
+        wideText[units++] = unitOf(unit);
     }
     if (at < length) wideText[units++] = kLacking;  // half a unit at the end
     return units;

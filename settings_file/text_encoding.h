@@ -17,9 +17,10 @@ struct Cp932Conversion {
 // Converts a settings file's bytes (length at most kSettingsFileMaxBytes) to
 // CP932 in place, the mark dropped; a CP932 text is left as it is. Taken as
 // other than CP932: a text that starts with a UTF-16 (LE or BE) or UTF-8
-// byte-order mark, or is valid UTF-8 as a whole with multi-byte sequences,
-// all of three or four bytes. Two-byte sequences do not count: pairs of
-// CP932 half-width katakana such as ﾈｺ form valid ones. Characters that
+// byte-order mark, or is valid UTF-8 as a whole with at least one sequence
+// of three or four bytes. A two-byte sequence must be a character of
+// Latin-1 or one CP932 has (×, °, é, Greek): pairs of CP932 half-width
+// katakana such as ﾈｺ form valid ones of other characters. Characters that
 // Japanese encodings spell two ways (〜 U+301C and U+FF5E, and the like)
 // give the one CP932 character Windows reads back. The result is never
 // longer than the input; no NUL is added.

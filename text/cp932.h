@@ -44,3 +44,27 @@ constexpr int cp932FitLength(std::string_view text, int maxBytes)
 // character when it does not fit, and terminates it. Returns the number of
 // bytes copied, without the NUL. Nothing is written when outSize is 0 or less.
 int cp932CopyFit(char* out, int outSize, std::string_view text);
+
+// Characters that Japanese encodings spell two ways, and the form that
+// Windows' CP932 table reads back from the one CP932 character both mean:
+// a text typed or saved with the other form is kept as that character.
+struct Cp932Twin {
+    char16_t other;
+    char16_t windowsForm;
+};
+constexpr Cp932Twin kCp932Twins[] = {
+    {u'\u301C', u'\uFF5E'},  // wave dash, 81 60
+    {u'\u2212', u'\uFF0D'},  // minus, 81 7C
+    {u'\u2016', u'\u2225'},  // double vertical line, 81 61
+    {u'\u00A2', u'\uFFE0'},  // cent, 81 91
+    {u'\u00A3', u'\uFFE1'},  // pound, 81 92
+    {u'\u00AC', u'\uFFE2'},  // not, 81 CA
+};
+
+// The unit Windows' table converts for unit: its twin's form, or itself.
+constexpr char16_t windowsFormOf(char16_t unit)
+{
+    for (const Cp932Twin& twin : kCp932Twins)
+        if (twin.other == unit) return twin.windowsForm;
+    return unit;
+}

@@ -14,15 +14,16 @@ constexpr UINT kProgramCodePage = 932;
 int toWide(const char* text, wchar_t* out, int outChars);
 // Converts length bytes of CP932 text (no NUL needed).
 int toWideN(const char* text, int length, wchar_t* out, int outChars);
-// Converts a NUL-terminated UTF-16 string into CP932 bytes in out (outBytes,
-// NUL included), never splitting a double-byte character. Characters with no
-// CP932 form become what Windows makes of them. Returns the bytes written.
-int fromWide(const wchar_t* text, char* out, int outBytes);
 // Converts length UTF-16 units into CP932 bytes in out (outBytes; no NUL
-// added) without best fit: a character whose CP932 form would not read back
-// as itself becomes "?", and *lossy tells whether any did. Returns the bytes
-// written, or 0 when they do not fit.
-int fromWideExact(const wchar_t* text, int length, char* out, int outBytes, bool* lossy);
+// added), as many whole characters as fit. No best fit, which would turn a
+// character CP932 lacks into a look-alike that reads back as something else
+// (U+00A5 into the backslash): the six characters spelt two ways
+// (kCp932Twins) become the CP932 character they stand for, and any other
+// character CP932 lacks becomes "?", the first of them named in *refused
+// (0 when there is none). Returns the bytes written.
+int fromWideExact(const wchar_t* text, int length, char* out, int outBytes, char32_t* refused);
+// The same for a NUL-terminated text, into a NUL-terminated string.
+int fromWideExact(const wchar_t* text, char* out, int outBytes, char32_t* refused);
 
 // MessageBoxW with CP932 text and caption.
 int messageBox932(HWND owner, const char* text, const char* caption, UINT type);

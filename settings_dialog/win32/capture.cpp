@@ -17,12 +17,14 @@ void captureControl(HWND dialog, int id)
     case ControlKind::ListBox:
     case ControlKind::DropDown: captureSelection(id, selectedItem(dialog, id, *itemMessagesOf(id))); break;
     case ControlKind::CheckButton: captureCheck(id, isChecked(dialog, id)); break;
-    case ControlKind::EditField:
+    case ControlKind::EditField: {
         // Through UTF-16 into CP932: the length the check counts is CP932
         // bytes whatever the system's code page is.
-        readControlText(dialog, id, capturedText, kMessageFieldSize);
-        captureText(id, capturedText);
+        char32_t refused = 0;
+        readControlText(dialog, id, capturedText, kMessageFieldSize, &refused);
+        captureText(id, capturedText, refused);
         break;
+    }
     case ControlKind::PushButton:
     case ControlKind::None: break;
     }

@@ -120,10 +120,10 @@ void setControlText(HWND dialog, int id, const char* text)
     SetWindowTextW(GetDlgItem(dialog, id), wideText);
 }
 
-void readControlText(HWND dialog, int id, char* out, int outBytes)
+void readControlText(HWND dialog, int id, char* out, int outBytes, char32_t* refused)
 {
     // The field sets no typing limit; as many UTF-16 units as the model's
     // field has bytes is far more than the 30-byte check needs to see.
     GetWindowTextW(GetDlgItem(dialog, id), wideText, kControlTextChars);
-    fromWide(wideText, out, outBytes);
+    fromWideExact(wideText, out, outBytes, refused);
 }

@@ -39,8 +39,9 @@ bool isChecked(HWND dialog, int id);
 void setFieldReadOnly(HWND dialog, int id, bool readOnly);
 void setFieldLimit(HWND dialog, int id, int charLimit);
 void setControlText(HWND dialog, int id, const char* text);
-// The control's text in CP932, cut on a whole character to outBytes.
-void readControlText(HWND dialog, int id, char* out, int outBytes);
+// The control's text in CP932, cut on a whole character to outBytes; a
+// character CP932 lacks reads as "?" and the first is named in *refused.
+void readControlText(HWND dialog, int id, char* out, int outBytes, char32_t* refused);
 
 // ---- The model into the real controls (mirror.cpp).
 // Copies every property the model marked as changed. Notifications the

@@ -119,12 +119,13 @@ TEST_F(Backups, AreNumberedNeverOverwrittenAndTwentyKeptBesideTheFirst)
     }
     int others = 0;
     for (const auto& file : fake.files) others += backupNumber(file.first.c_str()) > 0;
-    EXPECT_EQ(others, 21);  // 20 and the one skipped
+    EXPECT_EQ(others, 20);
+    EXPECT_TRUE(exists(backupName(1)));
 
     // The newest backup already holds this version: no new one.
-    fake.files[kPath].bytes = "version 21\r\n";
+    fake.files[kPath].bytes = "version 25\r\n";
     EXPECT_EQ(saveSettings(board, kOwner), 0);
-    EXPECT_FALSE(exists(backupName(22)));
+    EXPECT_FALSE(exists(backupName(26)));
     EXPECT_TRUE(fake.boxes.empty());
 }
 
@@ -140,22 +141,22 @@ TEST_F(Backups, AnOutsideSaveJustBeforeTheReplaceIsCaught)
     EXPECT_EQ(fake.files.size(), 2u);
 }
 
-TEST_F(Backups, FailedCopyLeavesNoPartialFileAndTheEarlierBackupAsItWas)
+TEST_F(Backups, CaughtVersionThatCannotBeKeptWaitsUnderItsCatchNameForTheNextSave)
 {
     fake.files[kFirstBackup].bytes = "an earlier backup";
     const std::string outside = "version of an editor\r\n" + std::string(1000, 'x');
     fake.files[kPath].bytes = outside;
-    fake.shortCopy = true;  // the disk fills up half-way
-    EXPECT_EQ(saveSettings(board, kOwner), -1);
-    ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].caption, "OPEN ERROR");
-    EXPECT_EQ(bytesOf(kPath), outside);
+    fake.failRename = true;
+    EXPECT_EQ(saveSettings(board, kOwner), 0);
+    EXPECT_EQ(bytesOf(kPath), composedSettingsText());
+    EXPECT_EQ(bytesOf("notavex.ini.replaced"), outside);
     EXPECT_EQ(bytesOf(kFirstBackup), "an earlier backup");
-    EXPECT_EQ(fake.files.size(), 2u);  // nothing partial anywhere
+    EXPECT_FALSE(exists(kTemporary));
 
-    fake.shortCopy = false;
+    fake.failRename = false;
     EXPECT_EQ(saveSettings(board, kOwner), 0);
     EXPECT_EQ(bytesOf(backupName(1)), outside);
+    EXPECT_EQ(fake.files.size(), 3u);
 }
 
 struct ReadErrorCase {

@@ -59,19 +59,10 @@ ReplaceResult fakeReplaceFile(const char* from, const char* to, const char* caug
     return ReplaceResult::replaced;
 }
 
-int fakeCopyFile(const char* from, const char* to)
-{
-    const auto source = fake.files.find(from);
-    if (fake.failCopy || source == fake.files.end() || source->second.locked || !writable(to)) return -1;
-    const std::string& bytes = source->second.bytes;
-    fake.files[to] = FakeFile{fake.shortCopy ? bytes.substr(0, bytes.size() / 2) : bytes, false, false, ++fake.clock};
-    return fake.shortCopy ? -1 : 0;
-}
-
 int fakeRenameNoReplace(const char* from, const char* to)
 {
     const auto source = fake.files.find(from);
-    if (source == fake.files.end() || fake.files.count(to) == 1) return -1;
+    if (fake.failRename || source == fake.files.end() || fake.files.count(to) == 1) return -1;
     FakeFile moved = source->second;
     fake.files.erase(source);
     fake.files[to] = moved;
@@ -129,9 +120,9 @@ void writeOutside(const char* path, const std::string& bytes)
 void installFakePlatform()
 {
     fake = FakePlatform{};
-    settingsPlatform = {fakeReadFile, fakeWriteFileDurably, fakeRemoveFile, fakeReplaceFile, fakeCopyFile,
-        fakeRenameNoReplace, fakeSameBytes, fakeListFiles, fakeFileStamp, fakeShowErrorBox, fakeLocalDate,
-        fakePrimaryScreen, fakeWithinOneMonitor, kSystemSettingsPlatform.utf16ToCp932};
+    settingsPlatform = {fakeReadFile, fakeWriteFileDurably, fakeRemoveFile, fakeReplaceFile, fakeRenameNoReplace,
+        fakeSameBytes, fakeListFiles, fakeFileStamp, fakeShowErrorBox, fakeLocalDate, fakePrimaryScreen,
+        fakeWithinOneMonitor, kSystemSettingsPlatform.utf16ToCp932};
 }
 
 void removeFakePlatform() { settingsPlatform = kSystemSettingsPlatform; }

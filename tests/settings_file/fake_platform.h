@@ -1,5 +1,5 @@
 // An in-memory stand-in for the platform seam: files in a map, and switches
-// that make an open, a read, a write, a flush, a replace or a copy fail.
+// that make an open, a read, a write, a flush, a replace or a rename fail.
 #pragma once
 
 #include "settings_file/platform.h"
@@ -11,7 +11,7 @@
 
 struct FakeFile {
     std::string bytes;
-    bool readOnly = false;  // read and copied, never written, replaced or removed
+    bool readOnly = false;  // read, never written, replaced or removed
     bool locked = false;    // held open elsewhere: nothing can open or remove it
     int64_t time = 0;       // last written, from the fake's clock
 };
@@ -35,8 +35,7 @@ struct FakePlatform {
     WriteFault writeFault = WriteFault::none;
     bool failReplace = false;
     std::function<void()> beforeReplace;  // another program's save, just before the replace
-    bool failCopy = false;
-    bool shortCopy = false;  // the copy stops half-way (a full disk) and fails
+    bool failRename = false;              // renames that never replace fail
     std::vector<ShownBox> boxes;
     LocalDate date = {2008, 3, 14, 5};
     ScreenSize screen = {1024, 768};

@@ -221,21 +221,6 @@ TEST_P(UnreadableFile, IsNeverReplacedByTheCloseAndIsShownOnceItCanBeRead)
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile, ::testing::ValuesIn(kUnreadableCases),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LoadSave, FailedBackupKeepsTheUnreadFile)
-{
-    fake.files[kPath].bytes = kUsersFile;
-    fake.shortRead = true;
-    loadSettings(board, kOwner);
-    fake.shortRead = false;
-    fake.failCopy = true;
-    fake.boxes.clear();
-    EXPECT_EQ(saveSettings(board, kOwner), -1);
-    EXPECT_TRUE(shownOnce("OPEN ERROR", kOpenError));
-    EXPECT_TRUE(fileIs(kPath, kUsersFile));
-    EXPECT_FALSE(exists(kBackup));
-    EXPECT_FALSE(exists(kTemporary));
-}
-
 TEST_F(LoadSave, OkAfterAFailedLoadSavesOnlyWhatTheUserChanged)
 {
     fake.files[kPath].bytes = kUsersFile;
