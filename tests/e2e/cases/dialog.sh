@@ -420,3 +420,17 @@ INI
     differ "$CASE_DIR/fifteenth.rgb" $column 0 0
   close_board || return
 }
+
+e2e_case dialog-refused "ja en" "a character CP932 lacks (🎂) typed into the message: the notice names it, nothing is added, the file holds no \"?\""
+case_dialog_refused() {
+  two_messages_ini
+  start_board || return
+  open_settings || return
+  set_text $DLG_TEXT '誕生日🎂' || return
+  expect_control "the notice" $DLG_NOTICE text 'U+1F382 は使えません'
+  expect_buttons "with the character" "000|000"
+  drv_ok "a stray Add message" dialog-command $DLG_ADD_MESSAGE || return
+  drv_ok "OK" press $DLG_OK && drv_ok "the dialog closes" no-dialog 3000 || return
+  grep -q '?' "$CASE_DIR/notavex.ini" && fail "the file holds a \"?\""
+  close_board
+}

@@ -67,9 +67,10 @@ case_two_backups() {
   cmp -s "$CASE_DIR/first.ini" "$CASE_DIR/notavex.ini.bak" || fail "first run: notavex.ini.bak"
   # Wine's own copy would write over a read-only file.
   chmod a-w "$CASE_DIR/notavex.ini.bak"
-  { printf 'winX=0\r\n'; head -c $((256 * 1024)) /dev/zero | tr '\0' 'x'; } >"$CASE_DIR/notavex.ini"
+  nul_ini
+  printf 'the second' >>"$CASE_DIR/notavex.ini"
   cp "$CASE_DIR/notavex.ini" "$CASE_DIR/second.ini"
-  start_through_box "SIZE ERROR" || return
+  start_through_box "READ ERROR" || return
   close_board || return
   cmp -s "$CASE_DIR/first.ini" "$CASE_DIR/notavex.ini.bak" || fail "second run: notavex.ini.bak changed"
   cmp -s "$CASE_DIR/second.ini" "$CASE_DIR/notavex.ini.1.bak" || fail "second run: notavex.ini.1.bak"
@@ -91,4 +92,40 @@ endsec=10
 MessageNum=0
 INI
   ls "$CASE_DIR"/notavex.ini.*bak >/dev/null 2>&1 && fail "a backup was made of nothing"
+}
+
+e2e_case locked-at-start "ja en" "the file held open by another program at start: one OPEN ERROR box, the schedule within 6 s of its release, kept at close"
+case_locked_at_start() {
+  write_ini <<'INI'
+winX=300
+winY=200
+topmost=0
+autoend=0
+endsec=10
+MessageNum=1
+00Num=1
+0000=歯医者
+0001=314
+INI
+  cp "$CASE_DIR/notavex.ini" "$CASE_DIR/original.ini"
+  # A Windows program holds it, sharing nothing, for 4 s.
+  (cd "$CASE_DIR" && exec env LC_ALL="$E2E_LOCALE" wine "$E2E_DRIVER" hold notavex.ini 4000) \
+    >"$CASE_DIR/holder.out" 2>>"$CASE_DIR/driver.log" &
+  local holder=$!
+  local waited
+  for waited in $(seq 1 100); do grep -q held "$CASE_DIR/holder.out" && break; sleep 0.1; done
+  start_through_box "OPEN ERROR" "notavex.iniファイルをオープンできませんでした。" || return
+  drv dialogs | grep -q '^dialogs 0$' || fail "more than one box"
+  wait "$holder"
+  local released
+  released=$(now_ms)
+  until refresh_board && [ "$BOARD_X $BOARD_Y" = "300 200" ]; do
+    [ $(($(now_ms) - released)) -lt 6000 ] || break
+    sleep 0.2
+  done
+  expect_eq "the board at the file's place within 6 s" "$BOARD_X $BOARD_Y" "300 200"
+  # shellcheck disable=SC2046
+  pixels_within "the schedule" 1000 $(line_checks today 0 marked)
+  close_board || return
+  cmp -s "$CASE_DIR/original.ini" "$CASE_DIR/notavex.ini" || fail "the close did not leave the schedule in notavex.ini"
 }

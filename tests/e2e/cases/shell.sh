@@ -207,3 +207,25 @@ endsec=5
 MessageNum=0
 INI
 }
+
+e2e_case session-end "ja en" "a drag, then the end of the session: the new place is in the file when WM_ENDSESSION returns"
+case_session_end() {
+  edited_ini 100 100
+  start_board || return
+  local px=$((BOARD_X + 60)) py=$((BOARD_Y + 50))
+  xdotool mousemove "$px" "$py" sleep 0.3 mousedown 1 sleep 0.2 \
+    mousemove $((px + 2)) "$py" sleep 0.2 mousemove $((px + 4)) "$py" sleep 0.2 \
+    mousemove $((px + 6)) "$py" sleep 0.3
+  drv_ok "the third move starts the system move" move-loop 3000 || return
+  xdotool mousemove $((px + 106)) $((py + 50)) sleep 0.3 mouseup 1
+  park_pointer
+  drv_ok "the move ends with the release" drag-end 3000 || return
+  read_board "$LAST_OUTPUT"
+  [ "$BOARD_X" != 100 ] || fail "the drag did not move the board"
+  drv_ok "WM_QUERYENDSESSION" send 0x11 0 0 || return
+  expect_eq "the board lets the session end" "$(field answer "$LAST_OUTPUT")" 1
+  drv_ok "WM_ENDSESSION" send 0x16 1 0 || return
+  saved_ini "the new place as WM_ENDSESSION returns" "$BOARD_X" "$BOARD_Y"
+  # Windows ends the process now.
+  stop_board
+}

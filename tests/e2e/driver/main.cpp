@@ -36,6 +36,8 @@ const char kUsage[] =
     "  command N            post WM_COMMAND N (menu command)\n"
     "  close                post WM_CLOSE\n"
     "  post MSG [W [L]]     post message MSG with WPARAM W and LPARAM L (numbers)\n"
+    "  send MSG [W [L]]     send it and print the result once the board has answered\n"
+    "  hold FILE MS         hold FILE open, sharing nothing, for MS, as another program\n"
     "  taskbar-created      post the registered message \"TaskbarCreated\"\n"
     "  tray-delete [HWND]   Shell_NotifyIconW NIM_DELETE of icon 101 of the board\n"
     "  tray-modify [HWND]   Shell_NotifyIconW NIM_MODIFY of icon 101 of the board\n"
@@ -195,6 +197,17 @@ int run(int argc, char** argv)
         return result(sendKey(virtualKeyByName(argv[2])));
     }
     if (is(command, "foreground")) return commandForeground();
+    if (is(command, "hold")) {
+        if (argc < 4) return 2;
+        wchar_t path[MAX_PATH];
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, path, MAX_PATH);
+        HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return 1;
+        out("held\n");
+        Sleep(static_cast<DWORD>(argInt(argc, argv, 3, 0)));
+        CloseHandle(file);
+        return 0;
+    }
     if (is(command, "acp")) {
         outf("acp %u\n", GetACP());
         return 0;
@@ -241,6 +254,13 @@ int run(int argc, char** argv)
     if (is(command, "command")) return result(PostMessageW(board, WM_COMMAND, x, 0) != 0);
     if (is(command, "close")) return result(PostMessageW(board, WM_CLOSE, 0, 0) != 0);
     if (is(command, "post")) return result(argc > 2 && PostMessageW(board, x, y, argInt(argc, argv, 4, 0)) != 0);
+    if (is(command, "send")) {
+        DWORD_PTR answer = 0;
+        const bool sent = argc > 2
+            && SendMessageTimeoutW(board, x, y, argInt(argc, argv, 4, 0), SMTO_NORMAL, kDefaultWaitMs, &answer) != 0;
+        outf("answer %lu\n", static_cast<unsigned long>(answer));
+        return result(sent);
+    }
     if (is(command, "activate")) return result(SetForegroundWindow(board) != 0);
     if (is(command, "taskbar-created")) {
         UINT message = RegisterWindowMessageW(L"TaskbarCreated");
