@@ -1,5 +1,6 @@
 #include "app/board_window.h"
 #include "app/shell_state.h"
+#include "app/startup_shortcut.h"
 #include "app/version_box.h"
 #include "resources/resource.h"
 #include "settings_dialog/settings_dialog_win32.h"
@@ -30,6 +31,15 @@ void onSettingsCommand(HWND window)
     InvalidateRect(window, nullptr, TRUE);
 }
 
+// Checked, the shortcut goes; unchecked, it comes. The mark shows the
+// outcome the next time the menu opens; a failure only beeps, as a box
+// opened here would not hold off the auto-exit.
+void onStartupCommand()
+{
+    const bool done = hasStartupShortcut() ? removeStartupShortcuts() : addStartupShortcut();
+    if (!done) MessageBeep(MB_ICONERROR);
+}
+
 // WM_DESTROY closes the board.
 void onExitCommand(HWND window) { DestroyWindow(window); }
 
@@ -44,6 +54,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
     case IDM_SETTINGS: onSettingsCommand(window); break;
+    case IDM_STARTUP: onStartupCommand(); break;
     case IDM_EXIT: onExitCommand(window); break;
     case IDM_VERSION: onVersionCommand(window); break;
     default: break;

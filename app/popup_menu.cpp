@@ -1,6 +1,7 @@
 #include "app/popup_menu.h"
 
 #include "app/board_window.h"
+#include "app/startup_shortcut.h"
 #include "resources/resource.h"
 #include "win32/wide_text.h"
 
@@ -19,6 +20,7 @@ int showPopupMenu(HWND window)
     // A fresh copy for every showing: nothing of it outlives this call.
     HMENU menu = LoadMenuW(program.instance, MAKEINTRESOURCEW(IDR_POPUP_MENU));
     HMENU popup = GetSubMenu(menu, 0);
+    CheckMenuItem(popup, IDM_STARTUP, MF_BYCOMMAND | (hasStartupShortcut() ? MF_CHECKED : MF_UNCHECKED));
     POINT cursor;
     GetCursorPos(&cursor);
     // Without this the menu stays open when the user clicks elsewhere.

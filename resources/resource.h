@@ -13,6 +13,7 @@
 #define IDM_SETTINGS 40002
 #define IDM_EXIT 40003
 #define IDM_VERSION 40004
+#define IDM_STARTUP 40005  // start with Windows: the Startup folder's shortcut
 
 // Settings dialog: lists and message field
 #define IDC_MESSAGE_LIST 1000

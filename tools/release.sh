@@ -43,7 +43,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 # library that is neither among them nor an import library of Windows' own
 # DLLs must get its notice first.
 noticed=" crt2.o crtbegin.o crtend.o libmingw32.a libmingwex.a libmsvcrt.a libgcc.a libgcc_eh.a libstdc++.a "
-windows_dlls=" libkernel32.a libuser32.a libgdi32.a libshell32.a "
+windows_dlls=" libkernel32.a libuser32.a libgdi32.a libshell32.a libole32.a "
 linked=$(awk '
   /^Archive member included/ { members = 1; next }
   /^(Discarded input sections|Memory Configuration)/ { members = 0 }

@@ -21,6 +21,10 @@ if [ ! -f "$E2E_NOTAVEX" ]; then
   exit 2
 fi
 
+# Wine's winemenubuilder would copy the prefix's menu entries, among them a
+# startup shortcut made from the board's menu, into the Linux home.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d"
+
 if [ -n "${DISPLAY:-}" ]; then
   exec wine "$E2E_NOTAVEX"
 fi

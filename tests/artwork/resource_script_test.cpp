@@ -178,23 +178,23 @@ TEST_F(ResourceScript, VersionBoxHasNoSystemMenu)
         std::size(kVersionItems));
 }
 
-TEST_F(ResourceScript, PopupMenuHasThreePlainCommands)
+TEST_F(ResourceScript, PopupMenuHasFourPlainCommands)
 {
     std::vector<MenuItem> bar;
     ASSERT_TRUE(readMenu(resource(kRtMenu, 105).data, bar));
     ASSERT_EQ(bar.size(), 1u);
     EXPECT_TRUE(bar[0].text == u"メニュー");
-    ASSERT_EQ(bar[0].items.size(), 3u);
+    ASSERT_EQ(bar[0].items.size(), 4u);
     const struct {
         unsigned id;
         const char16_t* text;
-    } expected[] = {{40002, u"設定"}, {40003, u"終了"}, {40004, u"バージョン"}};
-    for (std::size_t i = 0; i < 3; ++i) {
+    } expected[] = {{40002, u"設定"}, {40005, u"Windowsの起動時に表示"}, {40003, u"終了"}, {40004, u"バージョン"}};
+    for (std::size_t i = 0; i < 4; ++i) {
         const MenuItem& item = bar[0].items[i];
         EXPECT_EQ(item.id, expected[i].id);
         EXPECT_TRUE(item.text == expected[i].text) << "item " << i;
         // Only the end-of-menu mark on the last item: no grey, check or separator.
-        EXPECT_EQ(item.flags, i == 2 ? 0x80u : 0u) << "item " << i;
+        EXPECT_EQ(item.flags, i == 3 ? 0x80u : 0u) << "item " << i;
     }
 }
 

@@ -161,8 +161,8 @@ case_exit_menu() {
   read -r ml mt mr mb <<<"$rect"
   # Bottom-left corner at the cursor: above and to the right of it.
   expect_eq "menu corner at the cursor" "$ml $mb" "700 600"
-  # The middle one of the three items is Exit; the left button chooses it.
-  xdotool mousemove $(((ml + mr) / 2)) $(((mt + mb) / 2)) sleep 0.3 click 1
+  # Exit is the third of the four items; the left button chooses it.
+  xdotool mousemove $(((ml + mr) / 2)) $((mt + (mb - mt) * 5 / 8)) sleep 0.3 click 1
   park_pointer
   expect_exit "after Exit" || return
   saved_ini "saved by Exit" 500 300

@@ -10,6 +10,7 @@
 #include "controls.h"
 #include "input.h"
 #include "output.h"
+#include "startup.h"
 #include "tray.h"
 
 namespace {
@@ -55,6 +56,8 @@ const char kUsage[] =
     "  activate-dialog      make the board's box the foreground window\n"
     "  foreground           print the foreground window and its class\n"
     "  acp                  print the ANSI code page of this Wine session\n"
+    "  startup-links        print the Startup folder and its shortcuts, read back\n"
+    "                       through the shell's link object: link TARGET|FOLDER|NAME\n"
     "  set-text ID HEX      WM_SETTEXT of UTF-16 (hex units, - for empty) to control ID of the box\n"
     "  select ID INDEX      choose item INDEX of list ID of the box, with its notification\n"
     "  control ID           print control ID of the box: text, state, items\n";
@@ -208,6 +211,7 @@ int run(int argc, char** argv)
         CloseHandle(file);
         return 0;
     }
+    if (is(command, "startup-links")) return result(listStartupLinks());
     if (is(command, "acp")) {
         outf("acp %u\n", GetACP());
         return 0;

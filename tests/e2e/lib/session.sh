@@ -19,8 +19,9 @@ session_make_dir() {
   export WINEPREFIX="$E2E_RUN_DIR/prefix"
   export WINEDEBUG=-all
   # No Mono or Gecko: nothing here needs them, and their installers would
-  # ask questions on the virtual display.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # ask questions on the virtual display. No winemenubuilder: it would write
+  # menu entries and file types of the prefix into the Linux home.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
 # Starts Xvfb on the first free display number from 90 on.
