@@ -1,38 +1,23 @@
-// The committed application icon: one opaque 32 x 32 image of 16 colours.
+// The committed application icon: five opaque square images of 16 colours,
+// one for each size the notification area and the window ask for.
 #include <gtest/gtest.h>
 
 #include "tests/artwork/byte_reader.h"
 
 namespace {
 
-constexpr std::size_t kImageOffset = 6 + 16;
-constexpr std::size_t kPaletteOffset = kImageOffset + 40;
-constexpr std::size_t kColourRowsOffset = kPaletteOffset + 16 * 4;
-constexpr std::size_t kMaskOffset = kColourRowsOffset + 16 * 32;
-constexpr std::size_t kMaskBytes = 4 * 32;
+constexpr std::size_t kImages = 5;
+constexpr unsigned kSizes[kImages] = {16, 20, 24, 32, 48};
 
-TEST(IconFile, OneOpaqueImageOf32By32In16StandardColours)
+TEST(IconFile, FiveOpaqueImagesFrom16To48In16StandardColours)
 {
     const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
-    ASSERT_EQ(ico.size(), kMaskOffset + kMaskBytes);
+    ASSERT_GT(ico.size(), 6 + 16 * kImages);
 
-    // ICONDIR and its one entry.
+    // ICONDIR and its entries.
     EXPECT_EQ(le16(ico, 0), 0u);
     EXPECT_EQ(le16(ico, 2), 1u);
-    EXPECT_EQ(le16(ico, 4), 1u);
-    EXPECT_EQ(ico[6], 32);
-    EXPECT_EQ(ico[7], 32);
-    EXPECT_EQ(ico[8], 16);
-    EXPECT_EQ(le16(ico, 12), 4u);
-    EXPECT_EQ(le32(ico, 14), ico.size() - kImageOffset);
-    EXPECT_EQ(le32(ico, 18), kImageOffset);
-
-    // The image: colour rows and the AND mask below them, hence height 64.
-    EXPECT_EQ(le32(ico, kImageOffset), 40u);
-    EXPECT_EQ(le32(ico, kImageOffset + 4), 32u);
-    EXPECT_EQ(le32(ico, kImageOffset + 8), 64u);
-    EXPECT_EQ(le16(ico, kImageOffset + 14), 4u);
-    EXPECT_EQ(le32(ico, kImageOffset + 16), 0u);
+    ASSERT_EQ(le16(ico, 4), kImages);
 
     const int standard[16][3] = {
         {0, 0, 0},
@@ -52,15 +37,41 @@ TEST(IconFile, OneOpaqueImageOf32By32In16StandardColours)
         {0, 255, 255},
         {255, 255, 255},
     };
-    for (int i = 0; i < 16; ++i) {
-        const std::size_t at = kPaletteOffset + 4 * i;
-        EXPECT_EQ(ico[at + 2], standard[i][0]) << "entry " << i;
-        EXPECT_EQ(ico[at + 1], standard[i][1]) << "entry " << i;
-        EXPECT_EQ(ico[at + 0], standard[i][2]) << "entry " << i;
-    }
+    std::size_t expectedOffset = 6 + 16 * kImages;
+    for (std::size_t i = 0; i < kImages; ++i) {
+        const unsigned size = kSizes[i];
+        SCOPED_TRACE(size);
+        const std::size_t entry = 6 + 16 * i;
+        const std::size_t rowBytes = ((size * 4 + 31) / 32) * 4;
+        const std::size_t maskRowBytes = ((size + 31) / 32) * 4;
+        const std::size_t imageBytes = 40 + 16 * 4 + (rowBytes + maskRowBytes) * size;
+        EXPECT_EQ(ico[entry], size);
+        EXPECT_EQ(ico[entry + 1], size);
+        EXPECT_EQ(ico[entry + 2], 16);
+        EXPECT_EQ(le16(ico, entry + 6), 4u);
+        EXPECT_EQ(le32(ico, entry + 8), imageBytes);
+        ASSERT_EQ(le32(ico, entry + 12), expectedOffset);
+        const std::size_t image = expectedOffset;
+        expectedOffset += imageBytes;
+        ASSERT_LE(expectedOffset, ico.size());
 
-    for (std::size_t i = 0; i < kMaskBytes; ++i)
-        ASSERT_EQ(ico[kMaskOffset + i], 0) << "mask byte " << i << " is not opaque";
+        // The image: colour rows and the AND mask below them, hence twice the height.
+        EXPECT_EQ(le32(ico, image), 40u);
+        EXPECT_EQ(le32(ico, image + 4), size);
+        EXPECT_EQ(le32(ico, image + 8), 2 * size);
+        EXPECT_EQ(le16(ico, image + 14), 4u);
+        EXPECT_EQ(le32(ico, image + 16), 0u);
+        for (std::size_t c = 0; c < 16; ++c) {
+            const std::size_t at = image + 40 + 4 * c;
+            EXPECT_EQ(ico[at + 2], standard[c][0]) << "entry " << c;
+            EXPECT_EQ(ico[at + 1], standard[c][1]) << "entry " << c;
+            EXPECT_EQ(ico[at + 0], standard[c][2]) << "entry " << c;
+        }
+        const std::size_t mask = image + 40 + 16 * 4 + rowBytes * size;
+        for (std::size_t b = 0; b < maskRowBytes * size; ++b)
+            ASSERT_EQ(ico[mask + b], 0) << "mask byte " << b << " is not opaque";
+    }
+    EXPECT_EQ(expectedOffset, ico.size());
 }
 
 }  // namespace

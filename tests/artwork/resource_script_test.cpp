@@ -200,20 +200,37 @@ TEST_F(ResourceScript, PopupMenuHasThreePlainCommands)
 
 TEST_F(ResourceScript, PicturesAreTheCommittedFiles)
 {
-    const Bytes bmp = readWholeFile(resourcePath("board.bmp"));
-    ASSERT_GT(bmp.size(), 14u);
-    EXPECT_EQ(resource(kRtBitmap, 104).data, Bytes(bmp.begin() + 14, bmp.end()));
+    const struct {
+        unsigned id;
+        const char* file;
+    } bitmaps[] = {{104, "board.bmp"}, {108, "board-125.bmp"}, {109, "board-150.bmp"}, {110, "board-175.bmp"},
+        {111, "board-200.bmp"}};
+    for (const auto& b : bitmaps) {
+        const Bytes bmp = readWholeFile(resourcePath(b.file));
+        ASSERT_GT(bmp.size(), 14u) << b.file;
+        EXPECT_EQ(resource(kRtBitmap, b.id).data, Bytes(bmp.begin() + 14, bmp.end())) << b.file;
+    }
 
+    // The group lists the icon file's images in its order, each 16 colours
+    // of 4 bits; each image is the file's bytes.
     const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
-    ASSERT_GT(ico.size(), 22u);
+    const unsigned sizes[] = {16, 20, 24, 32, 48};
     const Bytes& group = resource(kRtGroupIcon, 101).data;
-    ASSERT_EQ(group.size(), 6u + 14u);
-    EXPECT_EQ(le16(group, 4), 1u);  // one image
-    EXPECT_EQ(group[6], 32);        // 32 x 32, 16 colours, 4 bits
-    EXPECT_EQ(group[7], 32);
-    EXPECT_EQ(group[8], 16);
-    EXPECT_EQ(le16(group, 12), 4u);
-    EXPECT_EQ(resource(kRtIcon, le16(group, 18)).data, Bytes(ico.begin() + 22, ico.end()));
+    ASSERT_EQ(group.size(), 6u + 14u * 5);
+    ASSERT_EQ(le16(group, 4), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        const std::size_t entry = 6 + 14 * i;
+        EXPECT_EQ(group[entry], sizes[i]);
+        EXPECT_EQ(group[entry + 1], sizes[i]);
+        EXPECT_EQ(group[entry + 2], 16);
+        EXPECT_EQ(le16(group, entry + 6), 4u);
+        const std::size_t fileEntry = 6 + 16 * i;
+        const std::size_t at = le32(ico, fileEntry + 12);
+        const std::size_t bytes = le32(ico, fileEntry + 8);
+        ASSERT_LE(at + bytes, ico.size());
+        EXPECT_EQ(resource(kRtIcon, le16(group, entry + 12)).data, Bytes(ico.begin() + at, ico.begin() + at + bytes))
+            << "image " << i;
+    }
 }
 
 TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
