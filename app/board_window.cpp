@@ -105,11 +105,11 @@ LRESULT onTrayCallback(HWND window, WPARAM wParam, LPARAM lParam)
 }
 
 // The taskbar was recreated, or the display scaling changed and the shell
-// still has the icon: add it, or else bring the one there up to date.
+// still has the icon: add it, or else bring the one there up to date, at
+// the size the taskbar now shows.
 LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (closeProgress == CloseProgress::Open && !addTrayIcon(window, kTrayIconId, applicationIcon, tipText))
-        modifyTrayIcon();
+    if (closeProgress == CloseProgress::Open) showTrayIconAgain(window, appInstance, tipText);
     return DefWindowProcW(window, taskbarCreatedMessage, wParam, lParam);
 }
 
@@ -159,6 +159,8 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CAPTURECHANGED: return onCaptureChanged(window, wParam, lParam);
     case WM_RBUTTONDOWN: return onRButtonDown(window, wParam, lParam);
     case kTrayCallbackMessage: return onTrayCallback(window, wParam, lParam);
+    case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wParam, lParam);
+    case WM_DPICHANGED: return onDpiChanged(window, wParam, lParam);
     default: break;
     }
     // A registered number, known only at run time.

@@ -1,5 +1,6 @@
 #include "app/auto_exit.h"
 #include "app/board_window.h"
+#include "app/display_dpi.h"
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
@@ -14,26 +15,14 @@ namespace {
 void placeBoard(HWND window)
 {
     const POINT frame = boardFrameOffset();
+    const BoardWindowBox box =
+        boardWindowBox(boardSettings.winX, boardSettings.winY, boardGraphics.scale, {frame.x, frame.y});
     // The option's sense is inverted: 0 keeps the board above other windows.
     HWND order = boardSettings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(window, order, boardSettings.winX - frame.x, boardSettings.winY - frame.y, kBoardOuterWidth,
-        kBoardOuterHeight, 0);
-}
-
-// The board is exactly the client area: cutting the window to it hides the
-// frame. Once, here: the region never changes, and setting it with a redraw
-// during a paint would ask for another paint. The region belongs to the
-// window once it is set.
-void cutWindowToClientArea(HWND window)
-{
-    const POINT frame = boardFrameOffset();
-    HRGN region = CreateRectRgn(frame.x, frame.y, frame.x + kBoardPictureWidth, frame.y + kBoardPictureHeight);
-    if (!SetWindowRgn(window, region, FALSE)) DeleteObject(region);
+    SetWindowPos(window, order, box.left, box.top, box.width, box.height, 0);
 }
 
 }  // namespace
-
-POINT boardFrameOffset() { return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)}; }
 
 LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
 {
@@ -42,13 +31,17 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
     resetShellState();
     resetStore();
     loadSettings(window);
+    buildBoardForDpi(window, windowDpi(window));
     // The stored instance is set only once creation has returned.
-    createBoardGraphics(window, creation->hInstance);
-    addTrayIcon(window, kTrayIconId, applicationIcon, tipText);
+    addTrayIcon(window, kTrayIconId, loadTrayIcon(creation->hInstance), tipText);
     if (setLayeredWindowAttributes)
         setLayeredWindowAttributes(window, colorRefOf(kKeyColour), kLayeredAlpha, LWA_COLORKEY);
+    // Placing may carry the window onto a monitor of another scale, where
+    // WM_DPICHANGED builds the board anew in the place Windows suggests;
+    // placing once more puts its corner back at (winX, winY).
+    const int dpi = boardGraphics.scale.dpi;
     placeBoard(window);
-    cutWindowToClientArea(window);
+    if (boardGraphics.scale.dpi != dpi) placeBoard(window);
 
     AutoExitStart autoExit = startAutoExit(boardSettings.autoend, boardSettings.endsec);
     if (autoExit.startTimer) {

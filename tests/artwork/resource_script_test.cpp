@@ -266,7 +266,7 @@ TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
     EXPECT_TRUE(translation);
 }
 
-TEST_F(ResourceScript, ManifestAsksForCommonControlsAndNoDpiAwareness)
+TEST_F(ResourceScript, ManifestAsksForCommonControlsAndPerMonitorScale)
 {
     const Bytes manifest = readWholeFile(NOTAVEX_MANIFEST_FILE);
     EXPECT_EQ(resource(kRtManifest, 1).data, manifest);
@@ -274,8 +274,10 @@ TEST_F(ResourceScript, ManifestAsksForCommonControlsAndNoDpiAwareness)
     EXPECT_NE(text.find("name=\"Notavex\" version=\"1.22.0.0\""), std::string::npos);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
-    // The board keeps its pixel layout only while Windows scales it.
-    EXPECT_EQ(text.find("dpiAware"), std::string::npos);
+    // The board draws itself for each monitor's scale, so Windows must not
+    // stretch it; systems before per-monitor awareness take the system's.
+    EXPECT_NE(text.find("WindowsSettings\">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(text.find("WindowsSettings\">PerMonitorV2, system</dpiAwareness>"), std::string::npos);
 }
 
 }  // namespace
