@@ -1,23 +1,34 @@
-// The committed application icon: five opaque square images of 16 colours,
-// one for each size the notification area and the window ask for.
+// The committed application icon: opaque images of 16 colours from 16 to 48
+// pixels, the sizes the notification area and the window ask for.
 #include <gtest/gtest.h>
 
 #include "tests/artwork/byte_reader.h"
 
 namespace {
 
-constexpr std::size_t kImages = 5;
-constexpr unsigned kSizes[kImages] = {16, 20, 24, 32, 48};
-
-TEST(IconFile, FiveOpaqueImagesFrom16To48In16StandardColours)
+// The image of an entry, square of the given size, at kImageOffset; returns
+// where the next image begins.
+std::size_t expectImage(const Bytes& ico, std::size_t entry, unsigned size, std::size_t kImageOffset)
 {
-    const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
-    ASSERT_GT(ico.size(), 6 + 16 * kImages);
+    const std::size_t kPaletteOffset = kImageOffset + 40;
+    const std::size_t kMaskOffset = kPaletteOffset + 16 * 4 + (size + 7) / 8 * 4 * size;
+    const std::size_t kMaskBytes = (size + 31) / 32 * 4 * size;
+    if (kMaskOffset + kMaskBytes > ico.size()) return ico.size() + 1;
 
-    // ICONDIR and its entries.
-    EXPECT_EQ(le16(ico, 0), 0u);
-    EXPECT_EQ(le16(ico, 2), 1u);
-    ASSERT_EQ(le16(ico, 4), kImages);
+    // Its entry in ICONDIR.
+    EXPECT_EQ(ico[6 + 16 * entry], size);
+    EXPECT_EQ(ico[7 + 16 * entry], size);
+    EXPECT_EQ(ico[8 + 16 * entry], 16);
+    EXPECT_EQ(le16(ico, 12 + 16 * entry), 4u);
+    EXPECT_EQ(le32(ico, 14 + 16 * entry), kMaskOffset + kMaskBytes - kImageOffset);
+    EXPECT_EQ(le32(ico, 18 + 16 * entry), kImageOffset);
+
+    // The image: colour rows and the AND mask below them, hence twice the height.
+    EXPECT_EQ(le32(ico, kImageOffset), 40u);
+    EXPECT_EQ(le32(ico, kImageOffset + 4), size);
+    EXPECT_EQ(le32(ico, kImageOffset + 8), 2 * size);
+    EXPECT_EQ(le16(ico, kImageOffset + 14), 4u);
+    EXPECT_EQ(le32(ico, kImageOffset + 16), 0u);
 
     const int standard[16][3] = {
         {0, 0, 0},
@@ -37,41 +48,29 @@ TEST(IconFile, FiveOpaqueImagesFrom16To48In16StandardColours)
         {0, 255, 255},
         {255, 255, 255},
     };
-    std::size_t expectedOffset = 6 + 16 * kImages;
-    for (std::size_t i = 0; i < kImages; ++i) {
-        const unsigned size = kSizes[i];
-        SCOPED_TRACE(size);
-        const std::size_t entry = 6 + 16 * i;
-        const std::size_t rowBytes = ((size * 4 + 31) / 32) * 4;
-        const std::size_t maskRowBytes = ((size + 31) / 32) * 4;
-        const std::size_t imageBytes = 40 + 16 * 4 + (rowBytes + maskRowBytes) * size;
-        EXPECT_EQ(ico[entry], size);
-        EXPECT_EQ(ico[entry + 1], size);
-        EXPECT_EQ(ico[entry + 2], 16);
-        EXPECT_EQ(le16(ico, entry + 6), 4u);
-        EXPECT_EQ(le32(ico, entry + 8), imageBytes);
-        ASSERT_EQ(le32(ico, entry + 12), expectedOffset);
-        const std::size_t image = expectedOffset;
-        expectedOffset += imageBytes;
-        ASSERT_LE(expectedOffset, ico.size());
-
-        // The image: colour rows and the AND mask below them, hence twice the height.
-        EXPECT_EQ(le32(ico, image), 40u);
-        EXPECT_EQ(le32(ico, image + 4), size);
-        EXPECT_EQ(le32(ico, image + 8), 2 * size);
-        EXPECT_EQ(le16(ico, image + 14), 4u);
-        EXPECT_EQ(le32(ico, image + 16), 0u);
-        for (std::size_t c = 0; c < 16; ++c) {
-            const std::size_t at = image + 40 + 4 * c;
-            EXPECT_EQ(ico[at + 2], standard[c][0]) << "entry " << c;
-            EXPECT_EQ(ico[at + 1], standard[c][1]) << "entry " << c;
-            EXPECT_EQ(ico[at + 0], standard[c][2]) << "entry " << c;
-        }
-        const std::size_t mask = image + 40 + 16 * 4 + rowBytes * size;
-        for (std::size_t b = 0; b < maskRowBytes * size; ++b)
-            ASSERT_EQ(ico[mask + b], 0) << "mask byte " << b << " is not opaque";
+    for (int i = 0; i < 16; ++i) {
+        const std::size_t at = kPaletteOffset + 4 * i;
+        EXPECT_EQ(ico[at + 2], standard[i][0]) << "entry " << i;
+        EXPECT_EQ(ico[at + 1], standard[i][1]) << "entry " << i;
+        EXPECT_EQ(ico[at + 0], standard[i][2]) << "entry " << i;
     }
-    EXPECT_EQ(expectedOffset, ico.size());
+
+    for (std::size_t i = 0; i < kMaskBytes; ++i)
+        EXPECT_EQ(ico[kMaskOffset + i], 0) << "mask byte " << i << " is not opaque";
+    return kMaskOffset + kMaskBytes;
+}
+
+TEST(IconFile, OpaqueImagesFrom16To48In16StandardColours)
+{
+    const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
+    ASSERT_GT(ico.size(), 6u + 16 * 5);
+    EXPECT_EQ(le16(ico, 0), 0u);
+    EXPECT_EQ(le16(ico, 2), 1u);
+    ASSERT_EQ(le16(ico, 4), 5u);
+    const unsigned sizes[] = {16, 20, 24, 32, 48};
+    std::size_t next = 6 + 16 * 5;
+    for (std::size_t i = 0; i < 5; ++i) next = expectImage(ico, i, sizes[i], next);
+    EXPECT_EQ(next, ico.size());
 }
 
 }  // namespace

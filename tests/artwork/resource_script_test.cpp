@@ -2,6 +2,7 @@
 // rectangles, exact styles, tab order), pictures, version record, manifest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -200,36 +201,24 @@ TEST_F(ResourceScript, PopupMenuHasThreePlainCommands)
 
 TEST_F(ResourceScript, PicturesAreTheCommittedFiles)
 {
-    const struct {
-        unsigned id;
-        const char* file;
-    } bitmaps[] = {{104, "board.bmp"}, {108, "board-125.bmp"}, {109, "board-150.bmp"}, {110, "board-175.bmp"},
-        {111, "board-200.bmp"}};
-    for (const auto& b : bitmaps) {
-        const Bytes bmp = readWholeFile(resourcePath(b.file));
-        ASSERT_GT(bmp.size(), 14u) << b.file;
-        EXPECT_EQ(resource(kRtBitmap, b.id).data, Bytes(bmp.begin() + 14, bmp.end())) << b.file;
+    const char* const bitmaps[] = {"board.bmp", "board-125.bmp", "board-150.bmp", "board-175.bmp", "board-200.bmp"};
+    const unsigned ids[] = {104, 108, 109, 110, 111};
+    for (int i = 0; i < 5; ++i) {
+        const Bytes bmp = readWholeFile(resourcePath(bitmaps[i]));
+        ASSERT_GT(bmp.size(), 14u);
+        EXPECT_EQ(resource(kRtBitmap, ids[i]).data, Bytes(bmp.begin() + 14, bmp.end())) << bitmaps[i];
     }
 
-    // The group lists the icon file's images in its order, each 16 colours
-    // of 4 bits; each image is the file's bytes.
+    // The group has the file's five entries (less their offsets) in its order,
+    // and each image is the file's bytes.
     const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
-    const unsigned sizes[] = {16, 20, 24, 32, 48};
     const Bytes& group = resource(kRtGroupIcon, 101).data;
     ASSERT_EQ(group.size(), 6u + 14u * 5);
     ASSERT_EQ(le16(group, 4), 5u);
-    for (std::size_t i = 0; i < 5; ++i) {
-        const std::size_t entry = 6 + 14 * i;
-        EXPECT_EQ(group[entry], sizes[i]);
-        EXPECT_EQ(group[entry + 1], sizes[i]);
-        EXPECT_EQ(group[entry + 2], 16);
-        EXPECT_EQ(le16(group, entry + 6), 4u);
-        const std::size_t fileEntry = 6 + 16 * i;
-        const std::size_t at = le32(ico, fileEntry + 12);
-        const std::size_t bytes = le32(ico, fileEntry + 8);
-        ASSERT_LE(at + bytes, ico.size());
-        EXPECT_EQ(resource(kRtIcon, le16(group, entry + 12)).data, Bytes(ico.begin() + at, ico.begin() + at + bytes))
-            << "image " << i;
+    for (std::size_t i = 0, at = le32(ico, 18); i < 5; at += le32(ico, 14 + 16 * i), ++i) {
+        ASSERT_LE(at + le32(ico, 14 + 16 * i), ico.size());
+        EXPECT_TRUE(std::equal(&group[6 + 14 * i], &group[18 + 14 * i], &ico[6 + 16 * i])) << "entry " << i;
+        EXPECT_EQ(resource(kRtIcon, le16(group, 18 + 14 * i)).data, Bytes(&ico[at], &ico[at] + le32(ico, 14 + 16 * i)));
     }
 }
 
