@@ -104,11 +104,11 @@ LRESULT onTrayCallback(HWND window, WPARAM wParam, LPARAM lParam)
 }
 
 // The taskbar was recreated, or the display scaling changed and the shell
-// still has the icon: add it, or else bring the one there up to date.
+// still has the icon: add it, or else bring the one there up to date, at
+// the size the taskbar now shows.
 LRESULT onTaskbarCreated(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (shell.closeProgress == CloseProgress::Open && !addTrayIcon(window, kTrayIconId, program.icon, tipText))
-        modifyTrayIcon();
+    if (shell.closeProgress == CloseProgress::Open) showTrayIconAgain(window, program.instance, tipText);
     return DefWindowProcW(window, program.taskbarCreatedMessage, wParam, lParam);
 }
 
@@ -173,6 +173,8 @@ LRESULT CALLBACK boardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CAPTURECHANGED: return onCaptureChanged(window, wParam, lParam);
     case WM_RBUTTONDOWN: return onRButtonDown(window, wParam, lParam);
     case kTrayCallbackMessage: return onTrayCallback(window, wParam, lParam);
+    case WM_GETDPISCALEDSIZE: return onGetDpiScaledSize(window, wParam, lParam);
+    case WM_DPICHANGED: return onDpiChanged(window, wParam, lParam);
     default: break;
     }
     // A registered number, known only at run time.

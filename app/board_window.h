@@ -53,8 +53,8 @@ void followDate(HWND window);
 void followFile(HWND window);
 
 // The window's dialog frame around the board picture, as the system draws
-// it: the stored position is the picture's corner, the window's own lies
-// this much further up and left.
+// it at the board's scale: the stored position is the picture's corner, the
+// window's own lies this much further up and left.
 POINT boardFrameOffset();
 
 // Puts the window where the board's settings say, in their z-order: at
@@ -63,6 +63,14 @@ void placeBoard(HWND window);
 // Starts the automatic exit when the settings ask for it and it does not
 // run yet.
 void startAutoExitTimer(HWND window);
+// Makes the board for a DPI: sizes, picture, fonts, frame and region. The
+// window keeps its place and size; the caller moves it.
+void buildBoardForDpi(HWND window, int dpi);
+// WM_GETDPISCALEDSIZE: the window's size at the coming DPI. Result TRUE.
+LRESULT onGetDpiScaledSize(HWND window, WPARAM wParam, LPARAM lParam);
+// WM_DPICHANGED: the board built for the new DPI, in the rectangle Windows
+// suggests. Result 0.
+LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam);
 
 // Records the position, saves, releases the drawing objects and the tray
 // icon and asks the loop to end; once only. Result 0.

@@ -1,26 +1,10 @@
 #include "app/auto_exit.h"
 #include "app/board_window.h"
+#include "win32/display_dpi.h"
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
 #include "text/cp932.h"
-
-namespace {
-
-// The board is exactly the client area: cutting the window to it hides the
-// frame. Once, here: the region never changes, and setting it with a redraw
-// during a paint would ask for another paint. The region belongs to the
-// window once it is set.
-void cutWindowToClientArea(HWND window)
-{
-    const POINT frame = boardFrameOffset();
-    HRGN region = CreateRectRgn(frame.x, frame.y, frame.x + kBoardPictureWidth, frame.y + kBoardPictureHeight);
-    if (!SetWindowRgn(window, region, FALSE)) DeleteObject(region);
-}
-
-}  // namespace
-
-POINT boardFrameOffset() { return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)}; }
 
 // The stored position is the visible board's; the window's outer corner
 // lies one frame further up and left.
@@ -28,10 +12,11 @@ void placeBoard(HWND window)
 {
     const BoardSettings& boardSettings = board.schedule.settings;
     const POINT frame = boardFrameOffset();
+    const BoardWindowBox box =
+        boardWindowBox(boardSettings.winX, boardSettings.winY, boardGraphics.scale, {frame.x, frame.y});
     // The option's sense is inverted: 0 keeps the board above other windows.
     HWND order = boardSettings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(window, order, boardSettings.winX - frame.x, boardSettings.winY - frame.y, kBoardOuterWidth,
-        kBoardOuterHeight, 0);
+    SetWindowPos(window, order, box.left, box.top, box.width, box.height, 0);
 }
 
 void startAutoExitTimer(HWND window)
@@ -53,13 +38,17 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW* creation)
     // Unguarded, a second board could run on the same file.
     if (program.lock == BoardLock::Unavailable) tellFolderCannotKeepSettings(board, window);
     loadSettings(board, window);
+    buildBoardForDpi(window, windowDpi(window));
     // The stored instance is set only once creation has returned.
-    createBoardGraphics(window, creation->hInstance);
-    addTrayIcon(window, kTrayIconId, program.icon, tipText);
+    addTrayIcon(window, kTrayIconId, loadTrayIcon(creation->hInstance), tipText);
     if (program.setLayeredWindowAttributes)
         program.setLayeredWindowAttributes(window, colorRefOf(kKeyColour), kLayeredAlpha, LWA_COLORKEY);
+    // Placing may carry the window onto a monitor of another scale, where
+    // WM_DPICHANGED builds the board anew in the place Windows suggests;
+    // placing once more puts its corner back at (winX, winY).
+    const int dpi = boardGraphics.scale.dpi;
     placeBoard(window);
-    cutWindowToClientArea(window);
+    if (boardGraphics.scale.dpi != dpi) placeBoard(window);
     startAutoExitTimer(window);
     startFollowing(window);
     return 0;

@@ -1,18 +1,22 @@
 #include "board/board_graphics.h"
 
 #include "resources/resource.h"
+#include "schedule/store.h"
 #include "win32/wide_text.h"
 
 BoardGraphics boardGraphics;
 
 namespace {
 
-constexpr int kLineFontHeight = 12;
-constexpr int kWeekdayFontHeight = 10;
 constexpr int kFontWeight = 400;
 // Fixed pitch, so that a single-byte character is 6 and a double-byte one 12
-// pixels wide at height 12 and a 30-byte line fits the writing area.
+// pixels wide at height 12 and a 30-byte line fits the writing area; the
+// scale's heights keep that at every DPI.
 constexpr char kBoardFontFace[] = "ＭＳ ゴシック";
+static_assert(kWritingColumns == kMessageTextLimit, "the writing area must hold the longest message");
+
+// The picture drawn for each step of kPictureStepDpi.
+const int kPictureIds[kPictureSteps] = {IDB_BOARD, IDB_BOARD_125, IDB_BOARD_150, IDB_BOARD_175, IDB_BOARD_200};
 
 HFONT createBoardFont(int height)
 {
@@ -22,25 +26,52 @@ HFONT createBoardFont(int height)
         height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, face);
 }
 
+// The picture at the board's size: the one drawn for the scale's step, or,
+// between steps, the next larger one scaled down (above the last, the last
+// scaled up). Scaled pixel by pixel, never blended, so that the key colour
+// stays exact and no dark red shows around the corners.
+HBITMAP loadPicture(HDC screen, HINSTANCE instance, const BoardScale& scale)
+{
+    HBITMAP drawn = LoadBitmapW(instance, MAKEINTRESOURCEW(kPictureIds[scale.pictureStep]));
+    BITMAP size;
+    if (!drawn || !GetObjectW(drawn, sizeof size, &size)) return drawn;
+    if (size.bmWidth == scale.width && size.bmHeight == scale.height) return drawn;
+
+    HBITMAP scaled = CreateCompatibleBitmap(screen, scale.width, scale.height);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HGDIOBJ fromFirst = SelectObject(from, drawn);
+    HGDIOBJ toFirst = SelectObject(to, scaled);
+    SetStretchBltMode(to, COLORONCOLOR);
+    StretchBlt(to, 0, 0, scale.width, scale.height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(from, fromFirst);
+    SelectObject(to, toFirst);
+    DeleteDC(from);
+    DeleteDC(to);
+    DeleteObject(drawn);
+    return scaled;
+}
+
 }  // namespace
 
-void createBoardGraphics(HWND window, HINSTANCE instance)
+void createBoardGraphics(HWND window, HINSTANCE instance, const BoardScale& scale)
 {
     BoardGraphics& g = boardGraphics;
+    g.scale = scale;
     HDC screen = GetDC(window);
     g.surface = CreateCompatibleDC(screen);
     g.pictureSurface = CreateCompatibleDC(screen);
     // From the window's context, not a memory one, which would give a
     // one-bit bitmap.
-    g.surfaceBitmap = CreateCompatibleBitmap(screen, kBoardPictureWidth, kBoardPictureHeight);
+    g.surfaceBitmap = CreateCompatibleBitmap(screen, scale.width, scale.height);
+    g.picture = loadPicture(screen, instance, scale);
     ReleaseDC(window, screen);
 
-    g.picture = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_BOARD));
     g.surfaceFirstBitmap = SelectObject(g.surface, g.surfaceBitmap);
     g.pictureSurfaceFirstBitmap = SelectObject(g.pictureSurface, g.picture);
 
-    g.lineFont = createBoardFont(kLineFontHeight);
-    g.weekdayFont = createBoardFont(kWeekdayFontHeight);
+    g.lineFont = createBoardFont(scale.lineFontHeight);
+    g.weekdayFont = createBoardFont(scale.weekdayFontHeight);
     g.boardBrush = nullptr;
 
     SetBkMode(g.surface, TRANSPARENT);

@@ -2,22 +2,25 @@
 // composes the board off-screen and copies it to the window.
 #pragma once
 
-#include "layout/board_layout.h"
+#include "layout/board_scale.h"
+
+#include <windows.h>
 
 struct Calendar;
 struct Schedule;
 
-#include <windows.h>
-
 constexpr COLORREF colorRefOf(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 struct BoardGraphics {
+    // The scale the objects below were made for: every size and place the
+    // paint uses.
+    BoardScale scale;
     // The memory surface the board is composed on, over a bitmap of its own.
     HDC surface;
     HBITMAP surfaceBitmap;
     HGDIOBJ surfaceFirstBitmap;  // what the surface held when it was made
-    // The board picture, held untouched in a second memory surface so that
-    // each paint starts from a clean copy of it.
+    // The board picture at the scale's size, held untouched in a second
+    // memory surface so that each paint starts from a clean copy of it.
     HDC pictureSurface;
     HBITMAP picture;
     HGDIOBJ pictureSurfaceFirstBitmap;
@@ -28,8 +31,8 @@ struct BoardGraphics {
 
 extern BoardGraphics boardGraphics;
 
-// Makes the drawing objects; the picture comes from instance.
-void createBoardGraphics(HWND window, HINSTANCE instance);
+// Makes the drawing objects for a scale; the picture comes from instance.
+void createBoardGraphics(HWND window, HINSTANCE instance, const BoardScale& scale);
 // Answers WM_PAINT: composes and shows the board for the schedule on the
 // calendar's days, then the overflow box when a day has more than three
 // matches. Result 0.

@@ -16,23 +16,8 @@ Agenda agenda;
 // Cleared for the paints that must not take the focus from the user.
 bool raiseOnPaint = true;
 
-// The writing area: the lines of today and tomorrow.
-constexpr int kWritingX = 35;
-constexpr int kWritingY = 5;
-constexpr int kWritingWidth = 185;
-constexpr int kWritingHeight = 80;
-constexpr int kTodayLineY = 5;
-constexpr int kTomorrowLineY = 46;
-constexpr int kLineStep = 13;
-constexpr int kMarkOffset = 1;
-
-// The date column right of the writing area.
-constexpr int kMonthY = 3;
-constexpr int kDayY = 28;
-constexpr int kOneDigitX = 234;
-constexpr int kTwoDigitX = 231;
-constexpr int kWeekdayX = 231;
-constexpr int kWeekdayY = 51;
+// Sizes and places come from the scale the drawing objects were made for.
+const BoardScale& scale() { return boardGraphics.scale; }
 
 constexpr int kWeekdaySize = 16;
 constexpr char kOverflowCaption[] = "４件以上の予定があります。";
@@ -48,7 +33,7 @@ void drawNumber(HDC dc, int y, int number)
 {
     char text[kDecimalSize];
     formatDecimal(number, text, kDecimalSize);
-    drawText(dc, number >= 10 ? kTwoDigitX : kOneDigitX, y, text);
+    drawText(dc, number >= 10 ? scale().twoDigitX : scale().oneDigitX, y, text);
 }
 
 void fillWritingArea(HDC surface)
@@ -58,38 +43,40 @@ void fillWritingArea(HDC surface)
     HGDIOBJ before = SelectObject(surface, brush);
     if (g.boardBrush) DeleteObject(g.boardBrush);
     g.boardBrush = brush;
-    PatBlt(surface, kWritingX, kWritingY, kWritingWidth, kWritingHeight, PATCOPY);
+    const BoardScale& s = scale();
+    PatBlt(surface, s.writingX, s.writingY, s.writingWidth, s.writingHeight, PATCOPY);
     SelectObject(surface, before);
 }
 
 void drawLines(HDC surface)
 {
+    const BoardScale& s = scale();
+    const int markX = s.writingX + s.markOffset;
     SetTextColor(surface, colorRefOf(kMarkColour));
     for (int k = 0; k < kAgendaLines; ++k)
         if (agenda.todayMarks[k] == 1)
-            drawText(surface, kWritingX + kMarkOffset, kTodayLineY + kLineStep * k + kMarkOffset, agenda.todayLines[k]);
+            drawText(surface, markX, boardLineY(s, BoardDay::Today, k) + s.markOffset, agenda.todayLines[k]);
     for (int k = 0; k < kAgendaLines; ++k)
         if (agenda.tomorrowMarks[k] == 1)
-            drawText(surface, kWritingX + kMarkOffset, kTomorrowLineY + kLineStep * k + kMarkOffset,
-                agenda.tomorrowLines[k]);
+            drawText(surface, markX, boardLineY(s, BoardDay::Tomorrow, k) + s.markOffset, agenda.tomorrowLines[k]);
 
     SetTextColor(surface, colorRefOf(kChalkWhite));
     for (int k = 0; k < kAgendaLines; ++k)
-        drawText(surface, kWritingX, kTodayLineY + kLineStep * k, agenda.todayLines[k]);
+        drawText(surface, s.writingX, boardLineY(s, BoardDay::Today, k), agenda.todayLines[k]);
     for (int k = 0; k < kAgendaLines; ++k)
-        drawText(surface, kWritingX, kTomorrowLineY + kLineStep * k, agenda.tomorrowLines[k]);
+        drawText(surface, s.writingX, boardLineY(s, BoardDay::Tomorrow, k), agenda.tomorrowLines[k]);
 }
 
 void drawDate(HDC surface, const DayInfo& today)
 {
-    drawNumber(surface, kMonthY, today.month);
-    drawNumber(surface, kDayY, today.day);
+    drawNumber(surface, scale().monthY, today.month);
+    drawNumber(surface, scale().dayY, today.day);
 
     SelectObject(surface, boardGraphics.weekdayFont);
     char name[kWeekdaySize];
     const int weekday = today.weekday >= 0 && today.weekday < 7 ? today.weekday : 0;
     wsprintfA(name, "%s", kWeekdayNames[weekday]);
-    drawText(surface, kWeekdayX, kWeekdayY, name);
+    drawText(surface, scale().weekdayX, scale().weekdayY, name);
 }
 
 }  // namespace
@@ -109,7 +96,7 @@ int paintBoard(HWND window, const Schedule& schedule, const Calendar& calendar)
 
     // Every paint starts from the untouched picture, so a date that changed
     // since the last paint is not drawn over the old one.
-    BitBlt(surface, 0, 0, kBoardPictureWidth, kBoardPictureHeight, boardGraphics.pictureSurface, 0, 0, SRCCOPY);
+    BitBlt(surface, 0, 0, scale().width, scale().height, boardGraphics.pictureSurface, 0, 0, SRCCOPY);
     fillWritingArea(surface);
     selectAgenda(schedule, calendar, agenda);
 

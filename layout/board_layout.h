@@ -13,6 +13,35 @@ constexpr int kBoardPictureHeight = 100;
 constexpr int kBoardOuterWidth = 256;
 constexpr int kBoardOuterHeight = 106;
 
+// Everything below is in pixels of the board at 96 DPI (100 %);
+// layout/board_scale.h gives them at other scales.
+
+// The writing area, which each paint fills, and the lines of the two days.
+constexpr int kWritingX = 35;
+constexpr int kWritingY = 5;
+constexpr int kWritingWidth = 185;
+constexpr int kWritingHeight = 80;
+constexpr int kTodayLineY = 5;
+constexpr int kTomorrowLineY = 46;
+constexpr int kLineStep = 13;
+// A line must show its longest message whole: 30 single-byte characters.
+constexpr int kWritingColumns = 30;
+// The marked copy of a line lies this far right and down.
+constexpr int kMarkOffset = 1;
+
+// The date column right of the writing area.
+constexpr int kMonthY = 3;
+constexpr int kDayY = 28;
+constexpr int kOneDigitX = 234;
+constexpr int kTwoDigitX = 231;
+constexpr int kWeekdayX = 231;
+constexpr int kWeekdayY = 51;
+
+// Heights of the board font (cell heights): the lines and the date, and the
+// weekday name.
+constexpr int kLineFontHeight = 12;
+constexpr int kWeekdayFontHeight = 10;
+
 struct Rgb {
     uint8_t red;
     uint8_t green;

@@ -4,10 +4,15 @@
 
 // Application
 #define IDI_NOTAVEX 101     // application and tray icon
-#define IDB_BOARD 104       // board picture, 250 x 100, 16 colours
+#define IDB_BOARD 104       // board picture at 100 %, 250 x 100, 16 colours
 #define IDR_POPUP_MENU 105  // popup menu of the board and the tray icon
 #define IDD_SETTINGS 106    // settings dialog
 #define IDD_VERSION 107     // version box
+// The board picture drawn for 125, 150, 175 and 200 %
+#define IDB_BOARD_125 108
+#define IDB_BOARD_150 109
+#define IDB_BOARD_175 110
+#define IDB_BOARD_200 111
 
 // Popup menu commands
 #define IDM_SETTINGS 40002

@@ -3,6 +3,8 @@
 // with Win32 ones, and tests swap in a fake that fails on demand.
 #pragma once
 
+#include "layout/board_scale.h"
+
 #include <cstdint>
 
 // The window that owns the error boxes (an HWND on Windows).
@@ -52,6 +54,8 @@ inline bool operator!=(const FileStamp& a, const FileStamp& b) { return !(a == b
 struct ScreenSize {
     int32_t width;
     int32_t height;
+    int32_t dpi;       // the system's: the scale a board is placed at
+    BoardFrame frame;  // the board window's frame at that scale
 };
 
 struct SettingsPlatform {

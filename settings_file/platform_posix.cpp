@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr ScreenSize kStandInScreen = {1024, 768};
+constexpr ScreenSize kStandInScreen = {1024, 768, kBaseDpi, {3, 3}};
 constexpr int kCopyChunkSize = 65536;
 constexpr int kDirectorySize = 4096;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;

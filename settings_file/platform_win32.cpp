@@ -1,6 +1,7 @@
 // The platform seam on Windows: kernel32 files, the local clock, the
 // monitors, and error boxes through the CP932 door.
 #include "settings_file/platform.h"
+#include "win32/display_dpi.h"
 #include "win32/wide_text.h"
 
 #include <windows.h>
@@ -186,7 +187,10 @@ LocalDate win32LocalDate()
     return {now.wYear, now.wMonth, now.wDay, now.wDayOfWeek};
 }
 
-ScreenSize win32PrimaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+ScreenSize win32PrimaryScreen()
+{
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), systemDpi(), systemFrame()};
+}
 
 struct MonitorQuery {
     RECT rect;

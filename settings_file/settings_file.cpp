@@ -148,7 +148,9 @@ Reading readWholeBoard(BoardState& board, OwnerWindow owner, const FileStamp& se
     if (read.result != FileReadResult::ok) return failedWith(troubleOf(read.result));
     const SettingsReadReport report = readFresh(read);
     const ScreenSize screen = settingsPlatform.primaryScreen();
-    fitBoardOnScreen(freshSchedule.settings, {screen.width, screen.height, settingsPlatform.withinOneMonitor});
+    fitBoardOnScreen(freshSchedule.settings,
+        {screen.width, screen.height, settingsPlatform.withinOneMonitor, boardVisibleSize(screen.dpi),
+            boardOuterSize(screen.dpi, screen.frame)});
     takeRead(board, read, report, seen);
     if (!isUnreadable(read, report)) return {ReadOutcome::read, FileTrouble::cannotOpen};
     // What can be read is shown; the rest stays in the file, which the next

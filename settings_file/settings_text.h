@@ -5,7 +5,7 @@
 // goes through the very same code.
 #pragma once
 
-#include "layout/board_layout.h"
+#include "layout/board_scale.h"
 
 #include <cstdint>
 #include <string_view>
@@ -26,13 +26,16 @@ static_assert(kLargestComposedText <= kSettingsFileMaxBytes);
 // A numeric value is converted from at most this many bytes.
 constexpr int kValueBufferSize = 100;
 
-// What the position check needs to know of the screens.
+// What the position check needs to know of the screens and of the board.
 struct ScreenGeometry {
     int32_t width;  // primary screen, pixels
     int32_t height;
     // True when the rectangle [left, right) x [top, bottom) lies wholly within
     // the full area of one monitor. Null: the primary screen is the only one.
     bool (*withinOneMonitor)(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The visible board and the whole window at the screen's scale.
+    BoardSize board = {kBoardPictureWidth, kBoardPictureHeight};
+    BoardSize window = {kBoardOuterWidth, kBoardOuterHeight};
 };
 
 // Writes the whole file text for a schedule into out. Returns its length in

@@ -111,20 +111,20 @@ void fitBoardOnScreen(BoardSettings& boardSettings, const ScreenGeometry& screen
 {
     const int64_t x = boardSettings.winX;
     const int64_t y = boardSettings.winY;
-    const bool representable = x + kBoardPictureWidth <= INT32_MAX && y + kBoardPictureHeight <= INT32_MAX;
+    const bool representable = x + screen.board.width <= INT32_MAX && y + screen.board.height <= INT32_MAX;
     if (representable
-        && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + kBoardPictureWidth),
-            static_cast<int32_t>(y + kBoardPictureHeight)))
+        && onOneMonitor(screen, boardSettings.winX, boardSettings.winY, static_cast<int32_t>(x + screen.board.width),
+            static_cast<int32_t>(y + screen.board.height)))
         return;
 
     // In 64 bits, so that a position near the 32-bit limit still comes back
     // onto the screen instead of wrapping past the test.
     if (boardSettings.winX < 0) boardSettings.winX = 0;
-    if (int64_t{boardSettings.winX} + kBoardOuterWidth > screen.width)
-        boardSettings.winX = static_cast<int32_t>(int64_t{screen.width} - kBoardOuterWidth);
+    if (int64_t{boardSettings.winX} + screen.window.width > screen.width)
+        boardSettings.winX = static_cast<int32_t>(int64_t{screen.width} - screen.window.width);
     if (boardSettings.winY < 0) boardSettings.winY = 0;
-    if (int64_t{boardSettings.winY} + kBoardOuterHeight > screen.height)
-        boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - kBoardOuterHeight);
+    if (int64_t{boardSettings.winY} + screen.window.height > screen.height)
+        boardSettings.winY = static_cast<int32_t>(int64_t{screen.height} - screen.window.height);
 }
 
 std::string_view untilFirstNul(std::string_view text)

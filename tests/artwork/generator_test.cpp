@@ -9,16 +9,16 @@ namespace {
 
 TEST(ArtworkGenerator, WritesTheCommittedFiles)
 {
-    static unsigned char board[kBoardFileBytes];
+    static unsigned char board[kLargestBoardFileBytes];
+    for (int step = 0; step < kPictureSteps; ++step) {
+        const int size = makeBoardFile(step, board);
+        ASSERT_EQ(size, boardFileBytes(step));
+        EXPECT_EQ(readWholeFile(resourcePath(kBoardFileNames[step])), Bytes(board, board + size))
+            << "resources/" << kBoardFileNames[step] << " is stale: build the target artwork";
+    }
     static unsigned char icon[kIconFileBytes];
-    ASSERT_EQ(makeBoardFile(board), kBoardFileBytes);
     ASSERT_EQ(makeIconFile(icon), kIconFileBytes);
-
-    const Bytes committedBoard = readWholeFile(resourcePath("board.bmp"));
-    const Bytes committedIcon = readWholeFile(resourcePath("notavex.ico"));
-    EXPECT_EQ(committedBoard, Bytes(board, board + kBoardFileBytes))
-        << "resources/board.bmp is stale: build the target artwork";
-    EXPECT_EQ(committedIcon, Bytes(icon, icon + kIconFileBytes))
+    EXPECT_EQ(readWholeFile(resourcePath(kIconFileName)), Bytes(icon, icon + kIconFileBytes))
         << "resources/notavex.ico is stale: build the target artwork";
 }
 

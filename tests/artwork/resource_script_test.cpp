@@ -2,6 +2,7 @@
 // rectangles, exact styles, tab order), pictures, version record, manifest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -200,20 +201,25 @@ TEST_F(ResourceScript, PopupMenuHasFourPlainCommands)
 
 TEST_F(ResourceScript, PicturesAreTheCommittedFiles)
 {
-    const Bytes bmp = readWholeFile(resourcePath("board.bmp"));
-    ASSERT_GT(bmp.size(), 14u);
-    EXPECT_EQ(resource(kRtBitmap, 104).data, Bytes(bmp.begin() + 14, bmp.end()));
+    const char* const bitmaps[] = {"board.bmp", "board-125.bmp", "board-150.bmp", "board-175.bmp", "board-200.bmp"};
+    const unsigned ids[] = {104, 108, 109, 110, 111};
+    for (int i = 0; i < 5; ++i) {
+        const Bytes bmp = readWholeFile(resourcePath(bitmaps[i]));
+        ASSERT_GT(bmp.size(), 14u);
+        EXPECT_EQ(resource(kRtBitmap, ids[i]).data, Bytes(bmp.begin() + 14, bmp.end())) << bitmaps[i];
+    }
 
+    // The group has the file's five entries (less their offsets) in its order,
+    // and each image is the file's bytes.
     const Bytes ico = readWholeFile(resourcePath("notavex.ico"));
-    ASSERT_GT(ico.size(), 22u);
     const Bytes& group = resource(kRtGroupIcon, 101).data;
-    ASSERT_EQ(group.size(), 6u + 14u);
-    EXPECT_EQ(le16(group, 4), 1u);  // one image
-    EXPECT_EQ(group[6], 32);        // 32 x 32, 16 colours, 4 bits
-    EXPECT_EQ(group[7], 32);
-    EXPECT_EQ(group[8], 16);
-    EXPECT_EQ(le16(group, 12), 4u);
-    EXPECT_EQ(resource(kRtIcon, le16(group, 18)).data, Bytes(ico.begin() + 22, ico.end()));
+    ASSERT_EQ(group.size(), 6u + 14u * 5);
+    ASSERT_EQ(le16(group, 4), 5u);
+    for (std::size_t i = 0, at = le32(ico, 18); i < 5; at += le32(ico, 14 + 16 * i), ++i) {
+        ASSERT_LE(at + le32(ico, 14 + 16 * i), ico.size());
+        EXPECT_TRUE(std::equal(&group[6 + 14 * i], &group[18 + 14 * i], &ico[6 + 16 * i])) << "entry " << i;
+        EXPECT_EQ(resource(kRtIcon, le16(group, 18 + 14 * i)).data, Bytes(&ico[at], &ico[at] + le32(ico, 14 + 16 * i)));
+    }
 }
 
 TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
@@ -249,7 +255,7 @@ TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
     EXPECT_TRUE(translation);
 }
 
-TEST_F(ResourceScript, ManifestAsksForCommonControlsAndNoDpiAwareness)
+TEST_F(ResourceScript, ManifestAsksForCommonControlsAndPerMonitorScale)
 {
     const Bytes manifest = readWholeFile(NOTAVEX_MANIFEST_FILE);
     EXPECT_EQ(resource(kRtManifest, 1).data, manifest);
@@ -257,8 +263,10 @@ TEST_F(ResourceScript, ManifestAsksForCommonControlsAndNoDpiAwareness)
     EXPECT_NE(text.find("name=\"Notavex\" version=\"1.22.0.0\""), std::string::npos);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
-    // The board keeps its pixel layout only while Windows scales it.
-    EXPECT_EQ(text.find("dpiAware"), std::string::npos);
+    // The board draws itself for each monitor's scale, so Windows must not
+    // stretch it; systems before per-monitor awareness take the system's.
+    EXPECT_NE(text.find("WindowsSettings\">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(text.find("WindowsSettings\">PerMonitorV2, system</dpiAwareness>"), std::string::npos);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ e2e_case() {
   CASE_LOCALES+=("$2")
   CASE_TITLES+=("$3")
 }
-for file in shell lines boxes tray dialog files day watch single startup encoding download; do
+for file in shell lines boxes tray dialog files day watch single startup encoding download scale; do
   # shellcheck disable=SC1090
   . "$here/cases/$file.sh"
 done

@@ -38,7 +38,7 @@ struct FakePlatform {
     bool failRename = false;              // renames that never replace fail
     std::vector<ShownBox> boxes;
     LocalDate date = {2008, 3, 14, 5};
-    ScreenSize screen = {1024, 768};
+    ScreenSize screen = {1024, 768, 96, {3, 3}};
     std::vector<MonitorRect> monitors = {{0, 0, 1024, 768}};
     int64_t clock = 1;  // ticks at every write
 };

@@ -71,7 +71,7 @@ TEST_F(LoadSave, CalendarIsComputedFirstWhateverBecomesOfTheFile)
 TEST_F(LoadSave, ExistingFileIsReadAndAdjustedForTheSeamsScreen)
 {
     fake.files[kPath].bytes = "winX=2000\r\nwinY=100\r\n" + std::string(kUsersFile.substr(9));
-    fake.screen = {1280, 1024};
+    fake.screen = {1280, 1024, 96, {3, 3}};
     fake.monitors = {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
     EXPECT_EQ(loadSettings(board, kOwner), 0);
     EXPECT_EQ(boardSettings.winX, 2000);  // on the second monitor

@@ -83,4 +83,13 @@ TEST_F(StoreTest, OneMonitorGivesThePrimaryScreenAdjustment)
     }
 }
 
+// At 200 %: a place where the 100 % board fits but the 500 x 200 one does
+// not is pulled back by the whole 506 x 206 window.
+TEST_F(StoreTest, TheBoardIsCheckedAtTheScreensScale)
+{
+    applyText("winX=600\r\nwinY=500\r\n", ScreenGeometry{1024, 768, nullptr, {500, 200}, {506, 206}});
+    EXPECT_EQ(boardSettings.winX, 518);
+    EXPECT_EQ(boardSettings.winY, 500);
+}
+
 }  // namespace

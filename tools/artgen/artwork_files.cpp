@@ -2,17 +2,29 @@
 
 #include "tools/artgen/palette.h"
 
-int makeBoardFile(unsigned char (&out)[kBoardFileBytes])
+const char* const kBoardFileNames[kPictureSteps] = {
+    "board.bmp",
+    "board-125.bmp",
+    "board-150.bmp",
+    "board-175.bmp",
+    "board-200.bmp",
+};
+
+int makeBoardFile(int step, unsigned char (&out)[kLargestBoardFileBytes])
 {
     static BoardPicture picture;
-    drawBoardPicture(picture);
-    return encodeBmp4(
-        &picture.index[0][0], kBoardPictureWidth, kBoardPictureHeight, kBoardPalette, out, kBoardFileBytes);
+    drawBoardPicture(picture, kPictureStepDpi[step]);
+    return encodeBmp4(&picture.index[0][0], kLargestPictureWidth, picture.width, picture.height, kBoardPalette, out,
+        kLargestBoardFileBytes);
 }
 
 int makeIconFile(unsigned char (&out)[kIconFileBytes])
 {
-    static IconPicture picture;
-    drawIconPicture(picture);
-    return encodeIcon4(&picture.index[0][0], kIconSize, kStandardPalette, out, kIconFileBytes);
+    static IconPicture pictures[kIconImages];
+    IconImage images[kIconImages];
+    for (int i = 0; i < kIconImages; ++i) {
+        drawIconPicture(pictures[i], kIconSizes[i]);
+        images[i] = {pictures[i].index, kIconSizes[i]};
+    }
+    return encodeIcon4(images, kIconImages, kStandardPalette, out, kIconFileBytes);
 }

@@ -1,5 +1,6 @@
-// Writes the board picture and the application icon into a folder:
-//   artgen <folder>   ->  <folder>/board.bmp, <folder>/notavex.ico
+// Writes the board pictures and the application icon into a folder:
+//   artgen <folder>   ->  <folder>/board.bmp, board-125.bmp ... board-200.bmp,
+//                         <folder>/notavex.ico
 #include <cstdio>
 #include <cstring>
 
@@ -38,13 +39,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: artgen <output folder>\n");
         return 2;
     }
-    static unsigned char board[kBoardFileBytes];
+    static unsigned char board[kLargestBoardFileBytes];
+    for (int step = 0; step < kPictureSteps; ++step) {
+        const int size = makeBoardFile(step, board);
+        if (size != boardFileBytes(step)) {
+            std::fprintf(stderr, "artgen: encoding %s failed\n", kBoardFileNames[step]);
+            return 1;
+        }
+        if (writeFile(argv[1], kBoardFileNames[step], board, size) != 0) return 1;
+    }
     static unsigned char icon[kIconFileBytes];
-    if (makeBoardFile(board) != kBoardFileBytes || makeIconFile(icon) != kIconFileBytes) {
-        std::fprintf(stderr, "artgen: encoding failed\n");
+    if (makeIconFile(icon) != kIconFileBytes) {
+        std::fprintf(stderr, "artgen: encoding %s failed\n", kIconFileName);
         return 1;
     }
-    if (writeFile(argv[1], "board.bmp", board, kBoardFileBytes) != 0) return 1;
-    if (writeFile(argv[1], "notavex.ico", icon, kIconFileBytes) != 0) return 1;
-    return 0;
+    return writeFile(argv[1], kIconFileName, icon, kIconFileBytes) != 0 ? 1 : 0;
 }

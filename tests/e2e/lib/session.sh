@@ -99,6 +99,16 @@ session_start_server() {
   env LC_ALL="$E2E_LOCALE" wineserver -p >/dev/null 2>&1 </dev/null
 }
 
+# The display scale of the prefix (LogPixels, 96 for 100 %): Wine reads it
+# when its server starts, so the server is started again, and its session
+# brought up by a client without faketime.
+session_set_dpi() {
+  local key='HKCU\Control Panel\Desktop'
+  session_wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  session_start_server "$E2E_LOCALE"
+  session_wine reg query "$key" /v LogPixels >/dev/null 2>&1
+}
+
 session_stop_server() {
   [ -n "$E2E_PREFIX_READY" ] || [ -d "${WINEPREFIX:-/nonexistent}" ] || return 0
   wineserver -k 2>/dev/null
