@@ -49,8 +49,11 @@ void startFollowing(HWND window);
 // Timer 2, WM_TIMECHANGE and a wake from sleep: a new local date computes
 // the calendar again and repaints the board without raising it.
 void followDate(HWND window);
-// Timer 3: a look at the settings file; a change read repaints the board.
+// Timer 3, and the date check's minute: a look at the settings file; a
+// change read repaints the board.
 void followFile(HWND window);
+// A change notification of the board's folder: the looks start.
+void followFolder(HWND window);
 
 // The window's dialog frame around the board picture, as the system draws
 // it at the board's scale: the stored position is the picture's corner, the

@@ -1,5 +1,6 @@
 #include "app/board_window.h"
 #include "app/close_sequence.h"
+#include "app/folder_watch.h"
 #include "app/shell_state.h"
 #include "app/tray_icon.h"
 #include "board/board_graphics.h"
@@ -13,6 +14,7 @@ void stopTimers(void* window)
     KillTimer(asWindow(window), kAutoExitTimerId);
     KillTimer(asWindow(window), kDateTimerId);
     KillTimer(asWindow(window), kFileTimerId);
+    stopFolderWatch();
 }
 
 // An edit made outside since the last look is read first, so that the save

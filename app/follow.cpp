@@ -3,6 +3,8 @@
 #include "app/auto_exit.h"
 #include "app/board_window.h"
 #include "app/date_timer.h"
+#include "app/file_looks.h"
+#include "app/folder_watch.h"
 #include "app/shell_state.h"
 #include "board/board_graphics.h"
 
@@ -11,9 +13,24 @@ namespace {
 // While the checks wait, the date is looked at again this soon.
 constexpr UINT kRetryDateCheckMs = 1000;
 
+// The file timer runs: a look every two seconds.
+bool looking = false;
+// No notification of the folder: the looks never stop.
+bool lookingAlways = false;
+
 void armDateTimer(HWND window, const SYSTEMTIME& now)
 {
     SetTimer(window, kDateTimerId, nextDateCheckMs(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds), nullptr);
+}
+
+void keepLooks(HWND window, bool keep)
+{
+    if (keep == looking || lookingAlways) return;
+    looking = keep;
+    if (keep)
+        SetTimer(window, kFileTimerId, kFileLookPeriodMs, nullptr);
+    else
+        KillTimer(window, kFileTimerId);
 }
 
 }  // namespace
@@ -23,7 +40,19 @@ void startFollowing(HWND window)
     SYSTEMTIME now;
     GetLocalTime(&now);
     armDateTimer(window, now);
-    SetTimer(window, kFileTimerId, kFileLookPeriodMs, nullptr);
+    if (!startFolderWatch()) {
+        SetTimer(window, kFileTimerId, kFileLookPeriodMs, nullptr);
+        looking = lookingAlways = true;
+    }
+    keepLooks(window, board.unread);
+}
+
+void followFolder(HWND window)
+{
+    rearmFolderWatch();
+    // A burst of notifications while the looks run changes nothing: the
+    // timer keeps its pace.
+    if (!looking) followFile(window);
 }
 
 void followDate(HWND window)
@@ -43,6 +72,9 @@ void followDate(HWND window)
     }
     shell.followingNow = false;
     armDateTimer(window, now);
+    // A net under the notifications: a change they did not tell is seen
+    // within the minute.
+    if (!looking) followFile(window);
 }
 
 void followFile(HWND window)
@@ -50,7 +82,9 @@ void followFile(HWND window)
     // The next look comes in two seconds anyway.
     if (followingWaits(overflowBoxOpen)) return;
     shell.followingNow = true;
-    switch (lookAtSettingsFile(board, window)) {
+    const FileLook look = lookAtSettingsFile(board, window);
+    keepLooks(window, keepLooking(look, board.unread));
+    switch (look) {
     case FileLook::reloaded: {
         // As at start: a board that closes by itself leaves time to reach
         // the menu.

@@ -1,5 +1,6 @@
 #include "app/board_lock.h"
 #include "app/board_window.h"
+#include "app/folder_watch.h"
 #include "layout/board_layout.h"
 #include "resources/resource.h"
 
@@ -58,10 +59,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // Messages, and the folder's change notification beside them: idle, the
+    // board wakes for nothing else.
+    for (;;) {
+        HANDLE folder = folderWatchHandle();
+        const DWORD handles = folder ? 1 : 0;
+        if (MsgWaitForMultipleObjectsEx(handles, &folder, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0
+            && handles == 1) {
+            followFolder(window);
+            continue;
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
-    return static_cast<int>(message.wParam);
 }
