@@ -129,3 +129,14 @@ INI
   close_board || return
   cmp -s "$CASE_DIR/original.ini" "$CASE_DIR/notavex.ini" || fail "the close did not leave the schedule in notavex.ini"
 }
+
+e2e_case no-lock ja "a folder where no lock can be made: FOLDER ERROR once at start, then the board"
+case_no_lock() {
+  printf 'winX=300\r\nwinY=200\r\ntopmost=0\r\nautoend=0\r\nendsec=10\r\nMessageNum=0\r\n' >"$CASE_DIR/notavex.ini"
+  # The tests run as root, for whom no folder is read-only: a folder in the
+  # lock's place refuses it just the same.
+  mkdir "$CASE_DIR/notavex.ini.lock"
+  start_through_box "FOLDER ERROR" "このフォルダーには書き込めないため、設定をnotavex.iniファイルに保存できません。"
+  drv dialogs | grep -q '^dialogs 0$' || fail "more than one box"
+  close_board
+}
