@@ -91,7 +91,7 @@ const ExpectedItem kSettingsItems[] = {
 
 const ExpectedItem kVersionItems[] = {
     {1, kButtonClass, u"OK", 14, 33, 50, 14, kButton | kDefPushButton},
-    {-1, kStaticClass, u"Notavex Ver.1.22", 7, 7, 66, 8, kLabel},
+    {-1, kStaticClass, u"Notavex Ver.1.23", 7, 7, 66, 8, kLabel},
 };
 
 std::u16string textOf(const ResId& id) { return id.named ? id.name : std::u16string(); }
@@ -228,8 +228,8 @@ TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
     ASSERT_TRUE(readVersionInfo(resource(kRtVersion, 1).data, root));
     ASSERT_EQ(root.value.size(), 52u);
     EXPECT_EQ(le32(root.value, 0), 0xFEEF04BDu);
-    EXPECT_EQ(le32(root.value, 8), 0x00010016u);   // file version 1.22
-    EXPECT_EQ(le32(root.value, 16), 0x00010016u);  // product version 1.22
+    EXPECT_EQ(le32(root.value, 8), 0x00010017u);   // file version 1.23
+    EXPECT_EQ(le32(root.value, 16), 0x00010017u);  // product version 1.23
 
     std::u16string product, version;
     bool translation = false;
@@ -251,7 +251,7 @@ TEST_F(ResourceScript, VersionRecordNamesTheProductAndVersion)
         }
     }
     EXPECT_TRUE(product == u"Notavex");
-    EXPECT_TRUE(version == u"1.22");
+    EXPECT_TRUE(version == u"1.23");
     EXPECT_TRUE(translation);
 }
 
@@ -260,7 +260,7 @@ TEST_F(ResourceScript, ManifestAsksForCommonControlsAndPerMonitorScale)
     const Bytes manifest = readWholeFile(NOTAVEX_MANIFEST_FILE);
     EXPECT_EQ(resource(kRtManifest, 1).data, manifest);
     const std::string text(manifest.begin(), manifest.end());
-    EXPECT_NE(text.find("name=\"Notavex\" version=\"1.22.0.0\""), std::string::npos);
+    EXPECT_NE(text.find("name=\"Notavex\" version=\"1.23.0.0\""), std::string::npos);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     // The board draws itself for each monitor's scale, so Windows must not

@@ -127,8 +127,8 @@ INI
   open_version_box || return
   local report=$VERSION_BOX
   expect_field "version box" caption "バージョン" "$report"
-  printf '%s\n' "$report" | grep -q '^item -1 Static Notavex Ver\.1\.22$\|^item 65535 Static Notavex Ver\.1\.22$' ||
-    fail "version box: no static text 'Notavex Ver.1.22' ($(printf '%s' "$report" | grep '^item ' | tr '\n' ' '))"
+  printf '%s\n' "$report" | grep -q '^item -1 Static Notavex Ver\.1\.23$\|^item 65535 Static Notavex Ver\.1\.23$' ||
+    fail "version box: no static text 'Notavex Ver.1.23' ($(printf '%s' "$report" | grep '^item ' | tr '\n' ' '))"
   printf '%s\n' "$report" | grep -q '^item 1 Button OK$' || fail "version box: no OK button"
   # At the board's top-left: its client area starts at the board's.
   local client
