@@ -112,22 +112,27 @@ MessageNum=0
 INI
 }
 
-e2e_case drag ja "a drag moves the board; the new place is drawn and saved"
-case_drag() {
-  edited_ini 100 100
-  start_board || return
-  # A real drag through the X pointer: press on the board, three moves (the
-  # board starts the system move), then the pointer carries the window
-  # until the button is released.
+# A real drag through the X pointer: press on the board, three moves (the
+# board starts the system move), then the pointer carries the window by about
+# DX, DY until the button is released. Reads the board's new place.
+pointer_drag() {  # dx dy
   local px=$((BOARD_X + 60)) py=$((BOARD_Y + 50))
   xdotool mousemove "$px" "$py" sleep 0.3 mousedown 1 sleep 0.2 \
     mousemove $((px + 2)) "$py" sleep 0.2 mousemove $((px + 4)) "$py" sleep 0.2 \
     mousemove $((px + 6)) "$py" sleep 0.3
   drv_ok "the third move starts the system move" move-loop 3000
-  xdotool mousemove $((px + 156)) $((py + 100)) sleep 0.2 mousemove $((px + 306)) $((py + 200)) sleep 0.3 mouseup 1
+  xdotool mousemove $((px + 6 + $1 / 2)) $((py + $2 / 2)) sleep 0.2 mousemove $((px + 6 + $1)) $((py + $2)) sleep 0.3 \
+    mouseup 1
   park_pointer
   drv_ok "the move ends with the release" drag-end 3000 || return
   read_board "$LAST_OUTPUT"
+}
+
+e2e_case drag ja "a drag moves the board; the new place is drawn and saved"
+case_drag() {
+  edited_ini 100 100
+  start_board || return
+  pointer_drag 300 200 || return
   sleep 0.5
   expect_not_closed "the release that ends a move"
   local dx=$((BOARD_X - 100)) dy=$((BOARD_Y - 100))
@@ -212,15 +217,7 @@ e2e_case session-end "ja en" "a drag, then the end of the session: the new place
 case_session_end() {
   edited_ini 100 100
   start_board || return
-  local px=$((BOARD_X + 60)) py=$((BOARD_Y + 50))
-  xdotool mousemove "$px" "$py" sleep 0.3 mousedown 1 sleep 0.2 \
-    mousemove $((px + 2)) "$py" sleep 0.2 mousemove $((px + 4)) "$py" sleep 0.2 \
-    mousemove $((px + 6)) "$py" sleep 0.3
-  drv_ok "the third move starts the system move" move-loop 3000 || return
-  xdotool mousemove $((px + 106)) $((py + 50)) sleep 0.3 mouseup 1
-  park_pointer
-  drv_ok "the move ends with the release" drag-end 3000 || return
-  read_board "$LAST_OUTPUT"
+  pointer_drag 100 50 || return
   [ "$BOARD_X" != 100 ] || fail "the drag did not move the board"
   drv_ok "WM_QUERYENDSESSION" send 0x11 0 0 || return
   expect_eq "the board lets the session end" "$(field answer "$LAST_OUTPUT")" 1
