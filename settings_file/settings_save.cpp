@@ -118,7 +118,7 @@ int saveSettings(BoardState& board, OwnerWindow owner)
 int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner)
 {
     // The file was never read: only the user's own change may replace it.
-    if (board.unread && sameSchedule(edited, board.schedule)) return 0;
+    if (board.unread && !board.unsavedEdits && sameSchedule(edited, board.schedule)) return 0;
     board.schedule = edited;
     if (saveSettings(board, owner) == 0) return 0;
     board.unsavedEdits = true;
@@ -127,7 +127,7 @@ int takeEdits(BoardState& board, const Schedule& edited, OwnerWindow owner)
 
 int saveAtClose(BoardState& board, OwnerWindow owner)
 {
-    if (board.unread) {
+    if (board.unread && !board.unsavedEdits) {
         // Never read, and nothing the user asked to save: a file is made
         // only where there is none, and whatever appears meanwhile stays.
         writeSchedule(board, Placing::createOnly);

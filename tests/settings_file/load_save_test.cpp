@@ -226,17 +226,21 @@ TEST_F(LoadSave, OkAfterAFailedLoadSavesOnlyWhatTheUserChanged)
     fake.files[kPath].bytes = kUsersFile;
     fake.files[kPath].locked = true;
     loadSettings(board, kOwner);
-    fake.files[kPath].locked = false;
-    fake.boxes.clear();
     Schedule edited = board.schedule;
     EXPECT_EQ(takeEdits(board, edited, kOwner), 0);
-    EXPECT_TRUE(fileIs(kPath, kUsersFile));
-    EXPECT_FALSE(exists(kBackup));
+    EXPECT_EQ(fake.files.size(), 1u);
 
+    // Changed while the file is still held: the close keeps the edits.
     edited.settings.autoend = 1;
+    EXPECT_EQ(takeEdits(board, edited, kOwner), -1);
+    EXPECT_EQ(saveAtClose(board, kOwner), -1);
+    EXPECT_TRUE(fileIs(kBackup, composedSettingsText()));
+
+    fake.files[kPath].locked = false;
+    fake.boxes.clear();
     EXPECT_EQ(takeEdits(board, edited, kOwner), 0);
     EXPECT_TRUE(fileIs(kPath, composedSettingsText()));
-    EXPECT_TRUE(fileIs(kBackup, kUsersFile));
+    EXPECT_TRUE(fileIs("notavex.ini.1.bak", kUsersFile));
     EXPECT_TRUE(fake.boxes.empty());
 }
 
