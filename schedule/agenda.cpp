@@ -56,16 +56,6 @@ int decimalDigits(int32_t value)
     return digits;
 }
 
-// The message's text as the store holds it: up to its NUL, never more than
-// 127 bytes, and never ending in half a character.
-std::string_view messageText(const MessageEntry& entry)
-{
-    const size_t length = strnlen(entry.text, kMessageTextSize);
-    const std::string_view text(entry.text, length);
-    if (length < kMessageTextSize) return text;  // the usual case: a NUL within the buffer
-    return text.substr(0, static_cast<size_t>(cp932FitLength(text, kMessageTextSize - 1)));
-}
-
 void appendOverflowEntry(const DaySelection& day, std::string_view text)
 {
     const int digits = decimalDigits(day.count);
@@ -101,7 +91,7 @@ void recordMatch(DaySelection& day, const MessageEntry& entry, bool marked)
     if (day.count <= kAgendaLines) {
         // A line holds at most 99 bytes of the text, cut back to a whole
         // character; only a hand-edited file brings a text that long.
-        const std::string_view text = messageText(entry);
+        const std::string_view text = storedMessageText(entry);
         char* line = day.lines[day.count - 1];
         if (text.size() < kAgendaLineSize) {
             std::memcpy(line, text.data(), text.size());
@@ -113,7 +103,7 @@ void recordMatch(DaySelection& day, const MessageEntry& entry, bool marked)
         return;
     }
     *day.overflow->flag = 1;
-    appendOverflowEntry(day, messageText(entry));
+    appendOverflowEntry(day, storedMessageText(entry));
 }
 
 int32_t clampCount(int32_t count, int32_t limit) { return count < 0 ? 0 : (count > limit ? limit : count); }

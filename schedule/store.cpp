@@ -35,6 +35,14 @@ bool sameSchedule(const Schedule& a, const Schedule& b)
     return true;
 }
 
+std::string_view storedMessageText(const MessageEntry& entry)
+{
+    const size_t length = strnlen(entry.text, kMessageTextSize);
+    const std::string_view text(entry.text, length);
+    if (length < kMessageTextSize) return text;  // the usual case: a NUL within the buffer
+    return text.substr(0, static_cast<size_t>(cp932FitLength(text, kMessageTextSize - 1)));
+}
+
 int32_t daysInMonth(int month, int year)
 {
     // Only months 1..12 are ever asked for; anything else has no days.

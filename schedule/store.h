@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 using DateCode = int32_t;
 
@@ -43,6 +44,10 @@ struct Schedule {
 extern const int32_t kDaysInMonth[12];
 // One-character weekday names, Sunday first, CP932.
 extern const char* const kWeekdayNames[7];
+
+// A message's text as the board takes it: up to its NUL, never more than
+// 127 bytes, and never ending in half a character.
+std::string_view storedMessageText(const MessageEntry& entry);
 
 // Puts every field to its default: no messages, every date slot free.
 void resetStore(Schedule& schedule);

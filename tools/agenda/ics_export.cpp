@@ -93,14 +93,6 @@ bool firstDayOf(const Recurrence& rule, const LocalDate& from, LocalDate& first)
 
 int utf8SequenceLength(unsigned char lead) { return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1; }
 
-// The message's text as the board takes it: up to its NUL, at most 127
-// bytes, never ending in half a character.
-std::string_view storedText(const MessageEntry& entry)
-{
-    const std::string_view text(entry.text, strnlen(entry.text, kMessageTextSize));
-    return text.substr(0, static_cast<size_t>(cp932FitLength(text, kMessageTextSize - 1)));
-}
-
 int32_t clampCount(int32_t count, int32_t limit) { return count < 0 ? 0 : (count > limit ? limit : count); }
 
 // FNV-1a of the text: the UID depends on nothing but the text and the code,
@@ -121,12 +113,12 @@ uint64_t textHash(std::string_view text)
 int earlierTwins(const MessageTable& table, int32_t m, int32_t k)
 {
     const DateCode code = table.entries[m].dates[k];
-    const std::string_view text = storedText(table.entries[m]);
+    const std::string_view text = storedMessageText(table.entries[m]);
     int twins = 0;
     for (int32_t i = 0; i <= m; ++i) {
         const int32_t dateCount = i < m ? clampCount(table.entries[i].dateNum, kMaxDatesPerMessage) : k;
         for (int32_t j = 0; j < dateCount; ++j)
-            if (table.entries[i].dates[j] == code && storedText(table.entries[i]) == text) ++twins;
+            if (table.entries[i].dates[j] == code && storedMessageText(table.entries[i]) == text) ++twins;
     }
     return twins;
 }
@@ -257,7 +249,7 @@ void writeIcsCalendar(
     for (int32_t m = 0; m < messageCount; ++m) {
         const MessageEntry& entry = table.entries[m];
         char utf8[kTextUtf8Size];
-        const std::string_view cp932 = storedText(entry);
+        const std::string_view cp932 = storedMessageText(entry);
         const EventText text = {
             cp932, std::string_view(utf8, static_cast<size_t>(cp932ToUtf8(cp932, utf8, sizeof utf8)))};
         const int32_t dateCount = clampCount(entry.dateNum, kMaxDatesPerMessage);
